@@ -1,0 +1,56 @@
+// Number texts of the lessons: reading what a learner typed and writing the
+// numbers the lessons show.  Plain C++, no Qt: lesson cores and tests use it
+// without a window.  Texts are UTF-8.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace lk {
+
+// The decimal value of a text: its leading number part (blanks before it are
+// skipped), 0 when there is none.  "20,3" gives 20, "-" gives 0, "1.2.3"
+// gives 1.2, "1e3" gives 1000.  Never infinite or NaN: a magnitude beyond the
+// double range is clamped to +-DBL_MAX.
+double Val(std::string_view text);
+
+// Rounding to the nearest integer with halves to even, clamped to the range
+// of the target type (never undefined behaviour; NaN gives 0).
+std::int16_t CInt(double v);
+std::int32_t CLng(double v);
+// The largest integer not above v, clamped to the int32 range.
+std::int32_t Int(double v);
+// Round-half-even to the nearest integer, as a double (no range limit).
+double RoundHalfEven(double v);
+
+// Shortest decimal text of a double with up to 15 significant digits: no
+// leading blank, no zero before the point ("0.5" -> ".5", "-0.25" -> "-.25"),
+// exponent form with "E", a sign and at least two digits ("1E-20",
+// "1.5E+30") for magnitudes below 0.001 or from 1E+15 on.
+std::string NumStr(double v);
+// The same for a single-precision value, with up to 7 significant digits.
+std::string NumStrSingle(float v);
+
+// Trimmed; a leading "." becomes "0.", a leading "-." becomes "-0."; a text
+// without "." gets ".0" appended.
+std::string FixNumStr(std::string_view text);
+// Only the leading-zero repair of FixNumStr (".5" -> "0.5", "-.25" -> "-0.25").
+std::string LeadZero(std::string_view text);
+
+// Formats v with a numeric pattern of the lessons:
+//   "0" a digit always shown, "#" a digit shown when significant, "." the
+//   decimal point, "E+"/"E-" (or "e+"/"e-") an exponent with its sign always
+//   ("+") or only when negative ("-"); the count of "0" after it is the least
+//   number of exponent digits.  Characters before the first and after the last
+//   placeholder are copied as they stand.
+// Examples: ("#.00E+##", 1.1920929e-7) -> "1.19E-7"; ("#0.#####", 0.25) ->
+// "0.25"; ("0.0E-00", 1.2e-5) -> "1.2E-05"; ("#0.00000", -1) -> "-1.00000".
+// As the lessons have always shown them, a pattern whose optional decimals all
+// fall away keeps its point ("#0.###" of 3 gives "3.").
+std::string Format(double v, std::string_view pattern);
+
+// Trims blanks (ASCII space and tab) at both ends.
+std::string Trim(std::string_view text);
+
+}  // namespace lk
