@@ -1,0 +1,19 @@
+add_library(lessonkit STATIC
+  src/fonts.cpp src/fonts.h
+  src/surface.cpp src/surface.h
+  src/dspcommon.cpp src/dspcommon.h
+  src/program.cpp src/program.h
+  src/sounds.cpp src/sounds.h
+  src/widgets.cpp src/widgets.h
+  src/lessonwindow.cpp src/lessonwindow.h
+  src/dialogs.cpp src/dialogs.h
+)
+target_include_directories(lessonkit PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/src)
+target_link_libraries(lessonkit PUBLIC lessonkit_math Qt6::Widgets Qt6::Multimedia)
+
+# Test support: the test main and the random-input driver.
+add_library(lessonkit_testmain STATIC testsupport/testmain.cpp)
+target_link_libraries(lessonkit_testmain PUBLIC lessonkit Qt6::Test GTest::gtest)
+
+add_executable(lessonkit_specimen tools/specimen.cpp)
+target_link_libraries(lessonkit_specimen PRIVATE lessonkit)

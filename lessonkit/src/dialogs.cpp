@@ -1,0 +1,346 @@
+#include "dialogs.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <cmath>
+
+#include "fonts.h"
+#include "program.h"
+#include "sounds.h"
+
+namespace lk {
+
+std::int32_t LastKey = 0;
+QString InputText;
+int Waiting = 0;
+float AutoWait = 0;
+std::int32_t InputKind = 0;
+float WidenFactor = 0;
+int AllowDot = 0, AllowMinus = 0, AllowComma = 0;
+std::int32_t OptIndex = 0;
+std::int16_t OptChanged = 0;
+
+namespace {
+
+constexpr Qt::WindowFlags kPromptFlags = Qt::Tool | Qt::FramelessWindowHint;
+
+void Paint(QWidget* w, Color back) {
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::Window, ToQColor(back));
+  pal.setColor(QPalette::Button, ToQColor(back));
+  w->setPalette(pal);
+  w->setAutoFillBackground(true);
+}
+
+QFont DialogFont(float size = 9) { return MakeFont(QStringLiteral("メイリオ"), size, false, false); }
+
+// Left edge and top of a prompt over the lower part of the main window.
+QPoint PlaceOver(const QWidget& owner, float a, float b) {
+  QRect g = owner.frameGeometry();
+  return {g.left() + int(std::lround(a * g.width())), g.top() + int(std::lround(b * g.height()))};
+}
+
+void ShowOnTop(QWidget* w) {
+  w->show();
+  w->raise();
+  w->activateWindow();
+}
+
+}  // namespace
+
+// ---- press-any-key prompt ----
+
+FrmHitKey::FrmHitKey(QWidget* owner) : QWidget(owner, kPromptFlags) {
+  Paint(this, col::FormBack);
+  setFont(DialogFont(10));
+  lblHitKey = new QLabel(QStringLiteral("  どれかのキーを押して下さい"), this);
+  lblHitKey->setFont(DialogFont(10));
+  lblHitKey->setGeometry(0, 0, 240, 30);
+  lblHitKey->setAttribute(Qt::WA_TransparentForMouseEvents);
+  resize(240, 30);
+  setFocusPolicy(Qt::StrongFocus);
+  timer1_ = new QTimer(this);
+  timer1_->setInterval(100);
+  connect(timer1_, &QTimer::timeout, this, [this] {
+    double elapsed = double(GetTickCount() - start_) / 1000.0;
+    if (elapsed > AutoWait) {
+      AutoWait = 0;
+      timer1_->stop();
+      Close(0);
+    }
+  });
+}
+
+void FrmHitKey::showEvent(QShowEvent*) {
+  if (AutoWait != 0) {
+    start_ = GetTickCount();
+    timer1_->start();
+  }
+  setFocus();
+}
+
+void FrmHitKey::Close(int code) {
+  LastKey = code;
+  Waiting = 0;
+  timer1_->stop();
+  hide();
+}
+
+void FrmHitKey::keyPressEvent(QKeyEvent* e) { Close(KeyCode(e->key(), e->modifiers())); }
+void FrmHitKey::mousePressEvent(QMouseEvent*) { Close(key::Enter); }
+
+// ---- number box ----
+
+NumBox::NumBox(QWidget* parent, bool caretMoves) : QLineEdit(parent), caretMoves_(caretMoves) {
+  setFont(MakeFont(QStringLiteral("Courier New"), 12, false, false));
+  setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void NumBox::keyPressEvent(QKeyEvent* e) {
+  switch (e->key()) {
+    case Qt::Key_Up:
+      if (text().isEmpty()) {
+        setText(InputText);
+        setCursorPosition(int(text().size()));
+      }
+      return;
+    case Qt::Key_Down:
+      clear();
+      return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+      if (caretMoves_) QLineEdit::keyPressEvent(e);
+      return;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Insert:
+      if (!caretMoves_ && (e->key() == Qt::Key_Home || e->key() == Qt::Key_End)) {
+        QLineEdit::keyPressEvent(e);
+      }
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (onEnter) onEnter();
+      return;
+    case Qt::Key_Escape:
+      if (onEscape) onEscape();
+      return;
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+      QLineEdit::keyPressEvent(e);
+      return;
+    default:
+      break;
+  }
+  if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return;
+  const QString t = e->text();
+  if (t.isEmpty()) return;  // other non-character keys change nothing
+  if (storeTypedKeys) LastKey = t.front().unicode();
+  for (QChar c : t) {
+    bool ok = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+              (c == QLatin1Char('.') && AllowDot) || (c == QLatin1Char('-') && AllowMinus) ||
+              (c == QLatin1Char(',') && AllowComma);
+    if (!ok) {
+      Beep();
+      return;
+    }
+  }
+  QLineEdit::keyPressEvent(e);
+}
+
+// ---- number-entry dialog ----
+
+FrmNum::FrmNum(LessonWindow& owner, const NumEntry& entry)
+    : QWidget(&owner, kPromptFlags), entry_(entry) {
+  Paint(this, col::FormBack);
+  setFont(DialogFont());
+  const int mainW = owner.frameGeometry().width();
+  const int w = int(0.8 * mainW), h = entry.scroll ? 74 : 48;
+  resize(w, h);
+  picNum = new Picture(this);
+  picNum->surface().SetBackColor(col::FormBack);
+  picNum->surface().FontName = QStringLiteral("メイリオ");
+  picNum->surface().FontSize = 11;
+  txtNum = new NumBox(this, false);
+  txtNum->storeTypedKeys = entry.typedKeysToLastKey;
+  cmdNum[1] = new QPushButton(QStringLiteral("O K"), this);
+  cmdNum[2] = new QPushButton(QStringLiteral("キャンセル"), this);
+  cmdNum[1]->setDefault(true);
+  for (int i : {1, 2}) cmdNum[i]->setFont(DialogFont());
+
+  int boxLeft = int(0.60 * w), boxWidth = int(0.14 * w);
+  boxWidth -= int(entry.narrow * mainW);
+  // A long prompt takes room from the box's left side.
+  const int widen = int(WidenFactor * w);
+  int picWidth = boxLeft - 8 - widen;
+  boxLeft -= widen;
+  boxWidth += widen;
+  picNum->setGeometry(4, 4, std::max(10, picWidth), 40);
+  txtNum->setGeometry(boxLeft, 9, std::max(30, boxWidth), 30);
+  cmdNum[1]->setGeometry(int(0.76 * w), 9, int(0.1 * w), 30);
+  cmdNum[2]->setGeometry(int(0.875 * w), 9, int(0.115 * w), 30);
+  if (entry.scroll) {
+    hsbNum = new QScrollBar(Qt::Horizontal, this);
+    hsbNum->setRange(0, 100);
+    hsbNum->setGeometry(boxLeft, 46, int(0.39 * w), 20);
+    connect(hsbNum, &QScrollBar::valueChanged, this, &FrmNum::Scrolled);
+    connect(hsbNum, &QScrollBar::sliderMoved, this, &FrmNum::Scrolled);
+    txtNum->onEscape = [this] { Cancel(); };
+  } else {
+    txtNum->onEscape = [this] { Cancel(); };
+  }
+  txtNum->onEnter = [this] { Ok(); };
+  connect(cmdNum[1], &QPushButton::clicked, this, &FrmNum::Ok);
+  connect(cmdNum[2], &QPushButton::clicked, this, &FrmNum::Cancel);
+  picNum->setPaintHandler([&owner](Surface& pic) { owner.PaintInput(pic); });
+  move(PlaceOver(owner, entry.a, entry.b));
+  txtNum->setText(entry.proposal);
+  txtNum->setCursorPosition(int(entry.proposal.size()));
+}
+
+void FrmNum::Scrolled(int value) {
+  const double span = hsbNum->maximum() - hsbNum->minimum();
+  double v = entry_.lo + (value - hsbNum->minimum()) * (entry_.hi - entry_.lo) / (span > 0 ? span : 1);
+  v = RoundHalfEven(100 * v) / 100;
+  txtNum->setText(Q(LeadZero(NumStr(v))));
+  txtNum->setCursorPosition(int(txtNum->text().size()));
+}
+
+void FrmNum::Ok() {
+  LastKey = key::Enter;
+  InputText = txtNum->text();
+  hide();
+}
+
+void FrmNum::Cancel() {
+  LastKey = key::Esc;
+  InputText.clear();
+  hide();
+}
+
+void FrmNum::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape) Cancel();
+  else if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) Ok();
+}
+
+QString StrInput(LessonWindow& owner, const NumEntry& entry) {
+  InputKind = entry.kind;
+  FrmNum dlg(owner, entry);
+  dlg.setWindowModality(Qt::ApplicationModal);
+  ShowOnTop(&dlg);
+  dlg.txtNum->setFocus();
+  WidenFactor = 0;
+  WaitWhile([&] { return dlg.isVisible(); });
+  return InputText;
+}
+
+// ---- number entry with the three-way choice ----
+
+void PaintOptPrompt(Surface& pic) {
+  pic.FontSize = 13;
+  pic.ForeColor = col::Blue;
+  const float w = pic.TextWidth(QStringLiteral("A")), h = pic.TextHeight(QStringLiteral("A"));
+  float x = 0;
+  const float y = 0.5f * h;
+  PrintText(pic, x, y, QStringLiteral("エネルギー"));
+  x += 0.5f * w;
+  PrintVar(pic, x, y + 0.05f * h, QStringLiteral("E"));
+  x += 0.5f * w;
+  PrintText(pic, x, y, QStringLiteral("の値を指定して下さい. "));
+  pic.FontBold = true;
+  pic.ForeColor = col::Purple;
+  PrintText(pic, x, y, QStringLiteral("↑"));
+  pic.ForeColor = kButtonText;
+  pic.FontBold = false;
+}
+
+FrmNumOpt::FrmNumOpt(LessonWindow& owner) : QWidget(&owner, kPromptFlags) {
+  Paint(this, col::FormBack);
+  setFont(DialogFont());
+  const int w = int(0.9 * owner.frameGeometry().width()), h = 96;
+  resize(w, h);
+  picPrompt = new Picture(this);
+  picPrompt->surface().SetBackColor(col::FormBack);
+  picPrompt->setGeometry(4, 0, int(0.56 * w), h);
+  picPrompt->setPaintHandler(PaintOptPrompt);
+  Label2 = new QLabel(QStringLiteral("方位量子数"), this);
+  Label2->setFont(DialogFont(10));
+  Label2->setGeometry(int(0.58 * w), 6, 110, 24);
+  for (int i = 0; i < 3; ++i) {
+    Label[i] = new ClickLabel(QString::number(i), this);
+    Label[i]->setFont(MakeFont(QStringLiteral("Verdana"), 12, false, false));
+    Label[i]->setAlignment(Qt::AlignCenter);
+    Label[i]->setGeometry(int(0.58 * w) + 34 * i, 40, 28, 28);
+    Label[i]->onClick = [this, i] { LabelClick(i); };
+  }
+  txtNum = new NumBox(this, true);
+  txtNum->setGeometry(int(0.72 * w), 40, int(0.12 * w), 30);
+  cmdNum[1] = new QPushButton(QStringLiteral("O K"), this);
+  cmdNum[2] = new QPushButton(QStringLiteral("キャンセル"), this);
+  cmdNum[1]->setDefault(true);
+  cmdNum[1]->setGeometry(int(0.855 * w), 22, int(0.135 * w), 28);
+  cmdNum[2]->setGeometry(int(0.855 * w), 56, int(0.135 * w), 28);
+  txtNum->onEnter = [this] { Ok(); };
+  txtNum->onEscape = [this] { Cancel(); };
+  connect(cmdNum[1], &QPushButton::clicked, this, &FrmNumOpt::Ok);
+  connect(cmdNum[2], &QPushButton::clicked, this, &FrmNumOpt::Cancel);
+  MarkOption();
+  move(PlaceOver(owner, 0.05f, 0.9f));
+}
+
+void FrmNumOpt::MarkOption() {
+  for (int i = 0; i < 3; ++i) {
+    bool on = i == OptIndex;
+    Label[i]->setStyleSheet(on ? QStringLiteral("color: rgb(0,0,255); border: 1px solid black;")
+                               : QStringLiteral("color: black; border: none;"));
+  }
+}
+
+void FrmNumOpt::LabelClick(int i) {
+  if (i == OptIndex) return;
+  OptIndex = i;
+  MarkOption();
+  SoundRecycle();
+  OptChanged = 1;
+  InputText = txtNum->text();
+  hide();
+}
+
+void FrmNumOpt::Ok() {
+  LastKey = key::Enter;
+  InputText = txtNum->text();
+  hide();
+}
+
+void FrmNumOpt::Cancel() {
+  LastKey = key::Esc;
+  InputText.clear();
+  hide();
+}
+
+void FrmNumOpt::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape) Cancel();
+  else if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) Ok();
+}
+
+QString StrOptInput(LessonWindow& owner, bool minusAllowed) {
+  AllowComma = 1;
+  AllowDot = 1;
+  AllowMinus = minusAllowed ? 1 : 0;
+  OptChanged = 0;
+  FrmNumOpt dlg(owner);
+  dlg.setWindowModality(Qt::ApplicationModal);
+  ShowOnTop(&dlg);
+  dlg.txtNum->setFocus();
+  WaitWhile([&] { return dlg.isVisible(); });
+  return InputText;
+}
+
+}  // namespace lk

@@ -1,0 +1,122 @@
+// The press-any-key prompt and the number-entry dialogs.  They report through
+// the shared variables below, which the lesson reads after the call returns.
+#pragma once
+
+#include <QLineEdit>
+#include <QWidget>
+#include <cstdint>
+
+#include "lessonwindow.h"
+
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+
+namespace lk {
+
+extern std::int32_t LastKey;  // key that closed the last prompt: 13 Enter/click, 27 Esc, 0 time-out
+extern QString InputText;     // text of the last entry; "" after a cancel
+extern int Waiting;           // set by a lesson waiting in an event loop, cleared by the prompt
+extern float AutoWait;        // seconds after which the prompt continues by itself; 0 never
+extern std::int32_t InputKind;
+extern float WidenFactor;     // share of the dialog width the text box grows to the left
+extern int AllowDot, AllowMinus, AllowComma;
+extern std::int32_t OptIndex;
+extern std::int16_t OptChanged;
+
+// The press-any-key prompt.
+class FrmHitKey : public QWidget {
+  Q_OBJECT
+ public:
+  explicit FrmHitKey(QWidget* owner);
+  QLabel* lblHitKey = nullptr;
+
+ protected:
+  void keyPressEvent(QKeyEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void showEvent(QShowEvent*) override;
+
+ private:
+  void Close(int code);
+  QTimer* timer1_ = nullptr;
+  std::int64_t start_ = 0;
+};
+
+// The number box of the dialogs: filters what may be typed.
+class NumBox : public QLineEdit {
+  Q_OBJECT
+ public:
+  explicit NumBox(QWidget* parent, bool caretMoves);
+  bool storeTypedKeys = false;  // each typed character also becomes LastKey
+  std::function<void()> onEnter, onEscape;
+
+ protected:
+  void keyPressEvent(QKeyEvent*) override;
+
+ private:
+  bool caretMoves_;
+};
+
+// How a lesson asks for a number.
+struct NumEntry {
+  float a = 0.1f, b = 0.9f;      // placement: main left + a*width, top + b*height
+  QString proposal;              // initial text (Enter keeps it)
+  std::int32_t kind = 0;         // InputKind for PaintInput
+  float narrow = 0;              // narrow the box by this share of the main width
+  bool scroll = false;           // with the scroll bar that maps into lo..hi
+  double lo = 0, hi = 1;
+  bool typedKeysToLastKey = false;
+};
+
+class FrmNum : public QWidget {
+  Q_OBJECT
+ public:
+  FrmNum(LessonWindow& owner, const NumEntry& entry);
+  Picture* picNum = nullptr;
+  NumBox* txtNum = nullptr;
+  QPushButton* cmdNum[3] = {nullptr, nullptr, nullptr};  // 1 "O K", 2 "キャンセル"
+  QScrollBar* hsbNum = nullptr;
+  void Ok();
+  void Cancel();
+
+ protected:
+  void keyPressEvent(QKeyEvent*) override;
+
+ private:
+  void Scrolled(int value);
+  NumEntry entry_;
+};
+
+// Opens the number-entry dialog modally and returns the entered text
+// (InputText; "" and LastKey 27 after a cancel).
+QString StrInput(LessonWindow& owner, const NumEntry& entry);
+
+class FrmNumOpt : public QWidget {
+  Q_OBJECT
+ public:
+  explicit FrmNumOpt(LessonWindow& owner);
+  Picture* picPrompt = nullptr;
+  NumBox* txtNum = nullptr;
+  QPushButton* cmdNum[3] = {nullptr, nullptr, nullptr};
+  QLabel* Label2 = nullptr;
+  ClickLabel* Label[3] = {nullptr, nullptr, nullptr};
+  void Ok();
+  void Cancel();
+  void LabelClick(int i);
+
+ protected:
+  void keyPressEvent(QKeyEvent*) override;
+
+ private:
+  void MarkOption();
+};
+
+// The entry with the three-way choice 0/1/2 (OptIndex); minusAllowed for the
+// problems whose energies may be negative.
+QString StrOptInput(LessonWindow& owner, bool minusAllowed);
+
+// The prompt of the option dialog, drawn on its picture.
+void PaintOptPrompt(Surface& pic);
+
+}  // namespace lk

@@ -1,0 +1,167 @@
+#include "program.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+namespace lk {
+
+namespace {
+
+struct ClockState {
+  QElapsedTimer real;
+  double speed = 1;
+  double base = 0;       // lesson seconds at the last change of speed
+  qint64 baseReal = 0;   // real nanoseconds at that moment
+  bool jumping = false;
+};
+
+ClockState& Clock() {
+  static ClockState c = [] {
+    ClockState s;
+    s.real.start();
+    return s;
+  }();
+  return c;
+}
+
+bool g_ending = false;
+
+// Wakes the event loop at a real-time deadline so a wait can look at the clock.
+void SleepUntilEventOr(qint64 realMs) {
+  if (realMs <= 0) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return;
+  }
+  QTimer wake;
+  wake.setSingleShot(true);
+  wake.setTimerType(Qt::PreciseTimer);
+  wake.start(int(std::min<qint64>(realMs, 1000)));
+  QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+}  // namespace
+
+double Now() {
+  ClockState& c = Clock();
+  qint64 ns = c.real.nsecsElapsed();
+  return c.base + double(ns - c.baseReal) * 1e-9 * c.speed;
+}
+
+std::int64_t GetTickCount() { return std::int64_t(std::floor(Now() * 1000.0)); }
+
+void SetSpeed(double factor) {
+  if (!(factor > 0) || !std::isfinite(factor)) return;
+  ClockState& c = Clock();
+  double now = Now();
+  c.base = now;
+  c.baseReal = c.real.nsecsElapsed();
+  c.speed = factor;
+}
+
+double Speed() { return Clock().speed; }
+
+void SetJumpingClock(bool on) { Clock().jumping = on; }
+
+void ApplyCommandLine(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    std::string value;
+    if (a == "--speed" && i + 1 < argc)
+      value = argv[++i];
+    else if (a.rfind("--speed=", 0) == 0)
+      value = a.substr(8);
+    else
+      continue;
+    char* end = nullptr;
+    double f = std::strtod(value.c_str(), &end);
+    if (end != value.c_str() && f > 0 && f < 1e6) SetSpeed(f);
+  }
+}
+
+void CheckEnd() {
+  if (g_ending) throw ProgramEnded{};
+}
+
+void DoEvents() {
+  CheckEnd();
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  CheckEnd();
+}
+
+void WaitUntil(double t) {
+  CheckEnd();
+  for (;;) {
+    double left = t - Now();
+    if (left <= 0) break;
+    if (Clock().jumping) {
+      Clock().base += left;
+      break;
+    }
+    qint64 realMs = qint64(std::ceil(left / Speed() * 1000.0));
+    SleepUntilEventOr(realMs);
+    CheckEnd();
+  }
+  // A paced step always lets the window show what was drawn.
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  CheckEnd();
+}
+
+void WaitFor(double seconds) { WaitUntil(Now() + seconds); }
+
+void WaitWhile(const std::function<bool()>& cond) {
+  CheckEnd();
+  while (cond()) {
+    // The condition changes only through events; a periodic wake keeps a
+    // condition that reads the clock honest too.
+    SleepUntilEventOr(100);
+    CheckEnd();
+  }
+}
+
+ProgramSignals& ProgramSignals::Instance() {
+  static ProgramSignals s;
+  return s;
+}
+
+void EndProgram() {
+  if (g_ending) return;
+  g_ending = true;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->isVisible()) w->close();
+  }
+  emit ProgramSignals::Instance().ended();
+  // Wake any wait sleeping in the event loop.
+  QCoreApplication::postEvent(&ProgramSignals::Instance(), new QEvent(QEvent::User));
+}
+
+bool Ending() { return g_ending; }
+
+void ResetProgram() { g_ending = false; }
+
+void Guard(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const ProgramEnded&) {
+    // The program is ending; the section stops where it was.
+  }
+}
+
+int RunLesson(int& argc, char** argv, const std::function<void()>& make) {
+  QApplication app(argc, argv);
+  ApplyCommandLine(argc, argv);
+  app.setQuitOnLastWindowClosed(false);
+  QObject::connect(&ProgramSignals::Instance(), &ProgramSignals::ended, &app, &QApplication::quit,
+                   Qt::QueuedConnection);
+  Guard(make);
+  if (Ending()) return 0;
+  return app.exec();
+}
+
+}  // namespace lk

@@ -1,0 +1,70 @@
+// The program's clock, its waits and its end.
+//
+// One monotonic clock paces every drawing and time-out.  It can run faster
+// than real time (--speed X, and tests), so a paced section that takes a
+// minute for a learner runs in milliseconds in a test.
+//
+// Every wait sleeps in an event loop until the next event or its deadline,
+// so a waiting lesson uses no CPU.  Ending the program (Esc, the end item,
+// closing the window) sets a flag and wakes every wait; a wait that finds the
+// flag set throws ProgramEnded, which unwinds the section that was running up
+// to the event handler that started it (see Guard).  Nothing keeps drawing
+// after the end.
+#pragma once
+
+#include <QObject>
+#include <cstdint>
+#include <functional>
+
+namespace lk {
+
+struct ProgramEnded {};
+
+// Seconds since the program started, on the (possibly faster) lesson clock.
+double Now();
+// Milliseconds on the same clock.
+std::int64_t GetTickCount();
+// How many lesson seconds pass per real second (1 by default).
+void SetSpeed(double factor);
+double Speed();
+// In a test: paced waits jump the clock to their deadline at once instead of
+// sleeping (time-outs of prompts still run, at the clock's speed).
+void SetJumpingClock(bool on);
+// Reads --speed X (or --speed=X) from the command line; the rest is ignored.
+void ApplyCommandLine(int argc, char** argv);
+
+// Processes events until the clock passes t.  Throws ProgramEnded.
+void WaitUntil(double t);
+void WaitFor(double seconds);
+// Processes events while cond() holds.  Throws ProgramEnded.
+void WaitWhile(const std::function<bool()>& cond);
+// Handles pending events without waiting.  Throws ProgramEnded.
+void DoEvents();
+// Throws ProgramEnded when the program is ending.
+void CheckEnd();
+
+// Ends the program: every wait unwinds, every top-level window closes, and
+// Ending() becomes true.  Safe to call more than once and from any handler.
+void EndProgram();
+bool Ending();
+// Starts afresh after an end (tests run one program after another).
+void ResetProgram();
+
+// Runs f, which may wait; an end of the program inside it stops it quietly.
+// Every entry from the event loop into lesson code goes through here.
+void Guard(const std::function<void()>& f);
+
+// Emits ended() once per end of the program; main() quits on it.
+class ProgramSignals : public QObject {
+  Q_OBJECT
+ public:
+  static ProgramSignals& Instance();
+ signals:
+  void ended();
+};
+
+// Runs a lesson's main window: reads the command line, shows the window made
+// by make(), and returns when the program ends.
+int RunLesson(int& argc, char** argv, const std::function<void()>& make);
+
+}  // namespace lk

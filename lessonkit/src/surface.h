@@ -1,0 +1,102 @@
+// A picture area: a retained drawing surface with the drawing state of a
+// lesson's pictures (current position, font, colours, pen) and the drawing
+// operations the lessons use.  What is drawn stays drawn until cleared.  It
+// needs no window: tests draw on one and read its pixels.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <functional>
+
+#include "palette.h"
+
+class QPainter;
+class QFont;
+
+namespace lk {
+
+enum class ScaleMode { Twips, Pixels };
+enum class DrawStyle { Solid = 0, Dash = 1, Dot = 2 };
+enum class DrawMode { Copy, Xor };
+
+constexpr float kTwipsPerPixel = 15.0f;
+
+class Surface {
+ public:
+  explicit Surface(int widthPx = 1, int heightPx = 1, ScaleMode mode = ScaleMode::Pixels);
+
+  // Size in device-independent pixels; what lies inside the old size is kept.
+  void Resize(int widthPx, int heightPx);
+  void SetDevicePixelRatio(qreal ratio);
+  int WidthPx() const { return width_; }
+  int HeightPx() const { return height_; }
+  ScaleMode Scale() const { return mode_; }
+  void SetScale(ScaleMode mode) { mode_ = mode; }
+  // Units per pixel: 15 in twips, 1 in pixels.
+  float UnitsPerPixel() const { return mode_ == ScaleMode::Twips ? kTwipsPerPixel : 1.0f; }
+  float ScaleWidth() const { return width_ * UnitsPerPixel(); }
+  float ScaleHeight() const { return height_ * UnitsPerPixel(); }
+
+  // Drawing state, as the lessons set it.
+  float CurrentX = 0, CurrentY = 0;
+  QString FontName = QStringLiteral("メイリオ");
+  float FontSize = 9;
+  bool FontBold = false, FontItalic = false;
+  Color ForeColor = kButtonText;
+  int DrawWidth = 1;  // pixels
+  DrawStyle Style = DrawStyle::Solid;
+  DrawMode Mode = DrawMode::Copy;
+  bool FillSolid = false;  // circles and boxes filled with FillColor
+  Color FillColor = RGB(0, 0, 0);
+
+  Color BackColor() const { return back_; }
+  // Like a picture's back colour: setting it clears the picture.
+  void SetBackColor(Color c);
+
+  QFont CurrentFont() const;
+  float TextWidth(const QString& text) const;
+  float TextHeight(const QString& text) const;
+
+  // Draws text with its top-left corner at (CurrentX, CurrentY) and moves
+  // CurrentX to its end; CurrentY stays.
+  void Print(const QString& text);
+  // Print, then go to the start of the next line.
+  void PrintLine(const QString& text);
+  // One glyph at a device pixel position, in the current font; returns its
+  // advance in pixels.
+  int DrawCharAtPixel(int xPx, int yPx, QChar ch);
+
+  void Line(float x1, float y1, float x2, float y2, Color c);
+  void Line(float x1, float y1, float x2, float y2) { Line(x1, y1, x2, y2, ForeColor); }
+  // A line from the current position; the end becomes the current position.
+  void LineTo(float x2, float y2, Color c);
+  void Box(float x1, float y1, float x2, float y2, Color c, bool filled);
+  void Circle(float x, float y, float radius, Color c);
+  void PSet(float x, float y, Color c);
+  void Cls();
+
+  // The colour at a point (in units), for tests and XOR erasing.
+  Color Point(float x, float y) const;
+  Color PixelAt(int xPx, int yPx) const;
+
+  const QImage& Image() const { return image_; }
+  // Called after every change, so a widget showing the surface can update.
+  std::function<void()> Changed;
+
+ private:
+  void Begin(QPainter& p) const;
+  void Notify() const;
+  void SetPen(QPainter& p, Color c) const;
+  QPointF ToPx(float x, float y) const;
+
+  int width_ = 1, height_ = 1;
+  qreal ratio_ = 1;
+  ScaleMode mode_;
+  Color back_ = RGB(240, 240, 240);
+  QImage image_;
+};
+
+// A colour as Qt draws it.
+QColor ToQColor(Color c);
+
+}  // namespace lk

@@ -1,0 +1,87 @@
+#include "widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "program.h"
+
+namespace lk {
+
+int Tw(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
+
+void PlaceTw(QWidget* w, double left, double top, double width, double height) {
+  w->setGeometry(Tw(left), Tw(top), Tw(width), Tw(height));
+}
+
+Picture::Picture(QWidget* parent, ScaleMode mode, bool border)
+    : QWidget(parent), surface_(1, 1, mode), border_(border) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  surface_.Changed = [this] {
+    if (!painting_) update();
+  };
+}
+
+void Picture::setPaintHandler(std::function<void(Surface&)> handler) {
+  paintHandler_ = std::move(handler);
+  update();
+}
+
+void Picture::Repaint() {
+  painting_ = true;
+  surface_.Cls();
+  Guard([&] { paintHandler_(surface_); });
+  painting_ = false;
+}
+
+void Picture::paintEvent(QPaintEvent*) {
+  if (paintHandler_) Repaint();
+  QPainter p(this);
+  p.drawImage(0, 0, surface_.Image());
+  if (border_) {
+    p.setPen(QColor(160, 160, 160));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+}
+
+void Picture::resizeEvent(QResizeEvent*) {
+  surface_.SetDevicePixelRatio(devicePixelRatioF());
+  surface_.Resize(width(), height());
+}
+
+void Picture::showEvent(QShowEvent*) { surface_.SetDevicePixelRatio(devicePixelRatioF()); }
+
+namespace {
+int Button(const QMouseEvent* e) {
+  switch (e->button() == Qt::NoButton ? e->buttons().toInt() & 7 : int(e->button())) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+  }
+}
+}  // namespace
+
+void Picture::mousePressEvent(QMouseEvent* e) {
+  const float u = surface_.UnitsPerPixel();
+  if (onMouseDown) Guard([&] { onMouseDown(Button(e), float(e->position().x()) * u, float(e->position().y()) * u); });
+  if (onClick) Guard([&] { onClick(); });
+}
+
+void Picture::mouseMoveEvent(QMouseEvent* e) {
+  const float u = surface_.UnitsPerPixel();
+  if (onMouseMove) Guard([&] { onMouseMove(Button(e), float(e->position().x()) * u, float(e->position().y()) * u); });
+}
+
+void Picture::mouseReleaseEvent(QMouseEvent* e) {
+  const float u = surface_.UnitsPerPixel();
+  if (onMouseUp) Guard([&] { onMouseUp(Button(e), float(e->position().x()) * u, float(e->position().y()) * u); });
+}
+
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+void ClickLabel::mousePressEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton && onClick) Guard([&] { onClick(); });
+}
+
+}  // namespace lk

@@ -1,0 +1,60 @@
+// Controls of the lesson windows: a picture showing a Surface, a clickable
+// label, and placement in twips.
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+#include <functional>
+
+#include "surface.h"
+
+namespace lk {
+
+// Twips to pixels, as the window positions are given.
+int Tw(double twips);
+void PlaceTw(QWidget* w, double left, double top, double width, double height);
+
+// A picture control: shows its retained Surface.  With a paint handler it
+// repaints itself from scratch whenever it is shown or exposed (a prompt).
+class Picture : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Picture(QWidget* parent, ScaleMode mode = ScaleMode::Pixels, bool border = false);
+  Surface& surface() { return surface_; }
+  const Surface& surface() const { return surface_; }
+  // Drawing state and operations go straight to the surface.
+  Surface* operator->() { return &surface_; }
+  void setPaintHandler(std::function<void(Surface&)> handler);
+  std::function<void(int button, float x, float y)> onMouseDown;
+  std::function<void(int button, float x, float y)> onMouseMove;
+  std::function<void(int button, float x, float y)> onMouseUp;
+  std::function<void()> onClick;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void resizeEvent(QResizeEvent*) override;
+  void showEvent(QShowEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+
+ private:
+  void Repaint();
+  Surface surface_;
+  std::function<void(Surface&)> paintHandler_;
+  bool border_;
+  bool painting_ = false;
+};
+
+// A label that reports clicks (menu items, option labels).
+class ClickLabel : public QLabel {
+  Q_OBJECT
+ public:
+  explicit ClickLabel(const QString& text, QWidget* parent);
+  std::function<void()> onClick;
+
+ protected:
+  void mousePressEvent(QMouseEvent*) override;
+};
+
+}  // namespace lk
