@@ -1,0 +1,102 @@
+// BesselJ against the standard library's cylindrical Bessel functions.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "bessel.h"
+
+using orbitspectrum::BesselArray;
+using orbitspectrum::BesselJ;
+
+namespace {
+
+// Relative to the largest |J_k(x)|, which is below 1 and about 0.67 x^(-1/3)
+// for large x: the downward recurrence keeps an absolute accuracy of that
+// order, not a relative one for the tiny values at high orders.
+void ExpectMatchesStd(double x, int maxOrder, double tolerance) {
+  const BesselArray j = BesselJ(x);
+  for (int k = 0; k <= maxOrder; ++k)
+    EXPECT_NEAR(j(k), std::cyl_bessel_j(k, x), tolerance) << "x = " << x << ", order " << k;
+}
+
+}  // namespace
+
+TEST(BesselJ, ZeroAndOneAsInTheLesson) {
+  const BesselArray zero = BesselJ(0.0);
+  EXPECT_EQ(zero.JnMax, 1);
+  EXPECT_EQ(zero(0), 1.0);
+  EXPECT_EQ(zero(1), 0.0);
+  EXPECT_EQ(zero(5), 0.0);
+
+  // x = 1 starts at order 17, made even: 18.
+  const BesselArray one = BesselJ(1.0);
+  EXPECT_EQ(one.JnMax, 18);
+  EXPECT_NEAR(one(0), 0.7651977, 5e-8);
+  EXPECT_NEAR(one(1), 0.4400506, 5e-8);
+  // The largest argument of the lesson, 8 x 0.9, still leaves order 9.
+  EXPECT_EQ(BesselJ(7.2).JnMax, 36);
+}
+
+TEST(BesselJ, MatchesStdOverTheLessonRange) {
+  for (int i = 1; i <= 72; ++i) {
+    const double x = i / 10.0;
+    ExpectMatchesStd(x, 10, 1e-14);
+    // J_k(-x) = (-1)^k J_k(x).
+    const BesselArray neg = BesselJ(-x);
+    for (int k = 0; k <= 10; ++k)
+      EXPECT_NEAR(neg(k), (k % 2 ? -1 : 1) * std::cyl_bessel_j(k, x), 1e-14) << x << " " << k;
+  }
+}
+
+// Identities over all orders that the normalisation J_0 + 2 sum J_2k = 1 does
+// not impose: sum of squares, and Jacobi-Anger at theta = 0, pi/2.
+static void ExpectIdentities(double x, double tolerance) {
+  const BesselArray j = BesselJ(x);
+  double squares = j(0) * j(0), cosine = j(0), sine = 0;
+  for (int k = 1; k <= j.JnMax; ++k) {
+    squares += 2 * j(k) * j(k);
+    const int sign = (k / 2) % 2 ? -1 : 1;
+    (k % 2 ? sine : cosine) += 2 * sign * j(k);
+  }
+  EXPECT_NEAR(squares, 1.0, tolerance) << x;
+  EXPECT_NEAR(cosine, std::cos(x), tolerance) << x;
+  EXPECT_NEAR(sine, std::sin(x), tolerance) << x;
+}
+
+TEST(BesselJ, LargeArgument) {
+  // The start order 218 lies well past the turning point at 150; the sum
+  // stays small enough that no rescaling is needed there.
+  EXPECT_EQ(BesselJ(150.0).rescales, 0);
+  ExpectMatchesStd(150.0, 200, 1e-13);
+  ExpectIdentities(150.0, 1e-13);
+  ExpectIdentities(2000.0, 1e-12);
+}
+
+TEST(BesselJ, RescalingKeepsTheNormalisedResult) {
+  // Where the start value grows by more than 50 orders of magnitude the sum is
+  // scaled down on the way: far beyond the turning point of a tiny argument,
+  // and over the long run from the start order to a very large argument.
+  const BesselArray tiny = BesselJ(1e-7);
+  EXPECT_GT(tiny.rescales, 0);
+  for (int k = 0; k <= 8; ++k) {
+    const double expected = std::cyl_bessel_j(k, 1e-7);
+    EXPECT_NEAR(tiny(k), expected, 1e-14 * std::fabs(expected)) << k;
+  }
+
+  EXPECT_GT(BesselJ(10000.0).rescales, 0);
+  // The library's large-argument expansion is reliable only for low orders.
+  ExpectMatchesStd(10000.0, 10, 1e-14);
+  ExpectIdentities(10000.0, 1e-12);
+}
+
+TEST(BesselJ, VanishingArgumentStaysFinite) {
+  // 2l/x would overflow here before any rescaling could step in.
+  const double x = 1e-200;
+  const BesselArray j = BesselJ(x);
+  EXPECT_EQ(j(0), 1.0);
+  // J_1(x) = x/2 - x^3/16 + ...: the first term is exact this close to 0.
+  EXPECT_DOUBLE_EQ(j(1), x / 2);
+  EXPECT_DOUBLE_EQ(BesselJ(-x)(1), -x / 2);
+  EXPECT_NEAR(j(1), std::cyl_bessel_j(1, x), 1e-12 * x);
+  EXPECT_EQ(j(2), 0.0);  // 1.25e-401 is below the double range
+}
