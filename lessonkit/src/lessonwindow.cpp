@@ -75,11 +75,9 @@ LessonWindow::LessonWindow(const FrameParams& params)
     Guard([this] { Timer1_Timer(); });
     busy_ = false;
   });
-  // Keys reach the window before its controls.
-  qApp->installEventFilter(this);
 }
 
-LessonWindow::~LessonWindow() { qApp->removeEventFilter(this); }
+LessonWindow::~LessonWindow() = default;
 
 void LessonWindow::InitForm() {
   InitTypesetting(params_.style);
@@ -229,23 +227,16 @@ void LessonWindow::closeEvent(QCloseEvent* e) {
   Form_Unload();
 }
 
-bool LessonWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress || !isVisible() || Ending()) return false;
-  auto* w = qobject_cast<QWidget*>(watched);
-  if (w == nullptr || w->window() != this) return false;
-  // A key travels up from the focused control; look at it once, where it starts.
-  QWidget* target = QApplication::focusWidget();
-  if (target == nullptr || target->window() != this) target = this;
-  if (w != target) return false;
-  auto* k = static_cast<QKeyEvent*>(event);
+void LessonWindow::keyPressEvent(QKeyEvent* k) {
+  // Keys the focused control does not use come here: digits, function keys,
+  // Esc, Enter; the window has the focus whenever no control took it.
+  if (Ending()) return;
   const int code = KeyCode(k->key(), k->modifiers());
-  if (code == 0) return false;
+  if (code == 0) return;
   int shift = ((k->modifiers() & Qt::ShiftModifier) ? 1 : 0) |
               ((k->modifiers() & Qt::ControlModifier) ? 2 : 0) |
               ((k->modifiers() & Qt::AltModifier) ? 4 : 0);
   Guard([&] { Form_KeyDown(code, shift); });
-  // The control still gets the key, unless the window was the target.
-  return w == this;
 }
 
 }  // namespace lk

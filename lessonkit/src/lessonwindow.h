@@ -123,7 +123,7 @@ class LessonWindow : public QWidget {
   void paintEvent(QPaintEvent*) override;
   void showEvent(QShowEvent*) override;
   void closeEvent(QCloseEvent*) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent*) override;
 
  private:
   void InitForm();

@@ -17,6 +17,7 @@ void PlaceTw(QWidget* w, double left, double top, double width, double height) {
 Picture::Picture(QWidget* parent, ScaleMode mode, bool border)
     : QWidget(parent), surface_(1, 1, mode), border_(border) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::NoFocus);
   surface_.Changed = [this] {
     if (!painting_) update();
   };
@@ -78,7 +79,9 @@ void Picture::mouseReleaseEvent(QMouseEvent* e) {
   if (onMouseUp) Guard([&] { onMouseUp(Button(e), float(e->position().x()) * u, float(e->position().y()) * u); });
 }
 
-ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+  setFocusPolicy(Qt::NoFocus);
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton && onClick) Guard([&] { onClick(); });

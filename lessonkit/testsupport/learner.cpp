@@ -1,0 +1,237 @@
+#include "learner.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <random>
+#include <thread>
+
+#include "dialogs.h"
+#include "lessonwindow.h"
+#include "program.h"
+
+namespace lk::test {
+
+QWidget* OpenDialog() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (!w->isVisible()) continue;
+    if (qobject_cast<FrmNum*>(w) || qobject_cast<FrmNumOpt*>(w)) return w;
+  }
+  return nullptr;
+}
+
+QWidget* OpenPrompt() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible() && qobject_cast<FrmHitKey*>(w)) return w;
+  return nullptr;
+}
+
+void PressKey(QWidget* w, int qtKey, Qt::KeyboardModifiers mods) {
+  QTest::keyClick(w, Qt::Key(qtKey), mods);
+}
+
+namespace {
+QLineEdit* BoxOf(QWidget* dialog) {
+  if (auto* d = qobject_cast<FrmNum*>(dialog)) return d->txtNum;
+  if (auto* d = qobject_cast<FrmNumOpt*>(dialog)) return d->txtNum;
+  return nullptr;
+}
+}  // namespace
+
+Learner::Learner() : timer_(new QTimer(this)) {
+  connect(timer_, &QTimer::timeout, this, &Learner::Poll);
+  timer_->start(1);
+}
+
+Learner::~Learner() = default;
+
+Learner& Learner::type(const QString& text) {
+  steps_.push_back({Step::Dialog, [this, text](QWidget* d) {
+                      QLineEdit* box = BoxOf(d);
+                      proposals << box->text();
+                      box->clear();
+                      QTest::keyClicks(box, text);
+                      QTest::keyClick(box, Qt::Key_Return);
+                    }});
+  return *this;
+}
+
+Learner& Learner::cancel() {
+  steps_.push_back({Step::Dialog, [this](QWidget* d) {
+                      QLineEdit* box = BoxOf(d);
+                      proposals << box->text();
+                      QTest::keyClick(box, Qt::Key_Escape);
+                    }});
+  return *this;
+}
+
+Learner& Learner::pressKey(int qtKey) {
+  steps_.push_back({Step::Prompt, [qtKey](QWidget* p) { QTest::keyClick(p, Qt::Key(qtKey)); }});
+  return *this;
+}
+
+Learner& Learner::clickPrompt() {
+  steps_.push_back({Step::Prompt, [](QWidget* p) { QTest::mouseClick(p, Qt::LeftButton); }});
+  return *this;
+}
+
+Learner& Learner::atDialog(std::function<void(QWidget*)> f) {
+  steps_.push_back({Step::Dialog, std::move(f)});
+  return *this;
+}
+
+Learner& Learner::then(std::function<void()> f) {
+  steps_.push_back({Step::Now, [f = std::move(f)](QWidget*) { f(); }});
+  return *this;
+}
+
+void Learner::Poll() {
+  if (steps_.empty()) return;
+  Step step = steps_.front();
+  QWidget* target = nullptr;
+  if (step.kind == Step::Dialog) target = OpenDialog();
+  if (step.kind == Step::Prompt) target = OpenPrompt();
+  if (step.kind != Step::Now && target == nullptr) return;
+  steps_.pop_front();
+  // The step may open a nested wait (a key that starts a section); the timer
+  // keeps firing inside it, so later steps still happen.
+  step.act(target);
+}
+
+// ---- random input ----
+
+namespace {
+
+class Watchdog {
+ public:
+  Watchdog(std::uint32_t seed, double seconds) : seed_(seed), limit_(seconds) {
+    beat();
+    thread_ = std::thread([this] { Run(); });
+  }
+  ~Watchdog() {
+    {
+      std::lock_guard<std::mutex> lock(m_);
+      stop_ = true;
+    }
+    cv_.notify_all();
+    thread_.join();
+  }
+  void beat() {
+    last_.store(std::chrono::steady_clock::now().time_since_epoch().count());
+  }
+
+ private:
+  void Run() {
+    std::unique_lock<std::mutex> lock(m_);
+    while (!stop_) {
+      cv_.wait_for(lock, std::chrono::milliseconds(200));
+      auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+      double idle = double(now - last_.load()) * 1e-9;
+      if (!stop_ && idle > limit_) {
+        std::fprintf(stderr, "random input: the program stopped turning its event loop for %.1f s "
+                             "(seed %u)\n", idle, seed_);
+        std::fflush(stderr);
+        std::abort();
+      }
+    }
+  }
+  std::uint32_t seed_;
+  double limit_;
+  std::atomic<std::int64_t> last_{0};
+  std::mutex m_;
+  std::condition_variable cv_;
+  bool stop_ = false;
+  std::thread thread_;
+};
+
+QWidget* TopWindow(QWidget* main) {
+  if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) return modal;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w != main && w->isVisible() && (w->windowFlags() & Qt::Tool) == Qt::Tool) return w;
+  return main;
+}
+
+void PostKey(QWidget* w, int qtKey, const QString& text) {
+  QWidget* target = w->focusWidget() ? w->focusWidget() : w;
+  QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, qtKey, Qt::NoModifier, text));
+  QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, qtKey, Qt::NoModifier, text));
+}
+
+void PostClick(QWidget* w, QPoint at) {
+  QWidget* child = w->childAt(at);
+  QWidget* target = child ? child : w;
+  QPointF local = target->mapFrom(w, QPointF(at));
+  QPointF global = w->mapToGlobal(QPointF(at));
+  QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, local, global,
+                                                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+  QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, local, global,
+                                                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+}
+
+}  // namespace
+
+RandomRun RunRandomInput(std::uint32_t seed, int events,
+                         const std::function<std::unique_ptr<LessonWindow>()>& make,
+                         double hangSeconds) {
+  RandomRun run;
+  std::mt19937 rng(seed);
+  Watchdog dog(seed, hangSeconds);
+  std::unique_ptr<LessonWindow> window;
+
+  QTimer ticker;
+  ticker.setInterval(1);
+  QObject::connect(&ticker, &QTimer::timeout, [&] {
+    dog.beat();
+    if (run.events >= events || !window || Ending() || !window->isVisible()) return;
+    QWidget* top = TopWindow(window.get());
+    ++run.events;
+    int r = int(rng() % 100);
+    if (r < 15) {
+      PostClick(top, QPoint(int(rng() % unsigned(std::max(1, top->width()))),
+                            int(rng() % unsigned(std::max(1, top->height())))));
+      return;
+    }
+    static const char* chars = "0123456789.-,abcxyzqE";
+    if (r < 60) {
+      char c = chars[rng() % 21];
+      int key = (c >= 'a' && c <= 'z') ? Qt::Key_A + (c - 'a')
+                : c == 'E' ? Qt::Key_E : c == '.' ? Qt::Key_Period
+                : c == '-' ? Qt::Key_Minus : c == ',' ? Qt::Key_Comma : Qt::Key_0 + (c - '0');
+      PostKey(top, key, QString(QChar(c)));
+      return;
+    }
+    if (r < 75) return PostKey(top, Qt::Key_Return, QStringLiteral("\r"));
+    if (r < 77) return PostKey(top, Qt::Key_Escape, QString(QChar(27)));
+    if (r < 83) return PostKey(top, (rng() % 2) ? Qt::Key_Up : Qt::Key_Down, QString());
+    if (r < 90) return PostKey(top, Qt::Key_F1 + int(rng() % 5), QString());
+    return PostKey(top, Qt::Key_Space, QStringLiteral(" "));
+  });
+  ticker.start();
+
+  while (run.events < events) {
+    if (!window || Ending() || !window->isVisible()) {
+      window.reset();
+      window = make();
+      ++run.programs;
+      window->Start();  // may run an introduction; the ticker keeps sending
+      continue;
+    }
+    dog.beat();
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+  }
+  ticker.stop();
+  if (window && !Ending()) EndProgram();
+  QCoreApplication::processEvents();
+  window.reset();
+  ResetProgram();
+  return run;
+}
+
+}  // namespace lk::test

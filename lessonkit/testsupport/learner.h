@@ -1,0 +1,76 @@
+// Test drivers that act as a learner in front of a running lesson.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+
+class QTimer;
+
+namespace lk {
+class LessonWindow;
+}
+
+namespace lk::test {
+
+// Answers the prompts and dialogs of a lesson in order, as they open.  Each
+// step waits until its kind of window is showing, then acts.  Steps are
+// carried out from a timer, so they also reach prompts opened deep inside a
+// running section.
+class Learner : public QObject {
+  Q_OBJECT
+ public:
+  Learner();
+  ~Learner() override;
+  // At the next number dialog: type the text key by key, then Enter.
+  Learner& type(const QString& text);
+  // At the next number dialog: Esc.
+  Learner& cancel();
+  // At the next press-any-key prompt: press a key (Space unless told).
+  Learner& pressKey(int qtKey = Qt::Key_Space);
+  // At the next press-any-key prompt: click it.
+  Learner& clickPrompt();
+  // At the next number dialog: run f with it (inspect, type, click...).
+  Learner& atDialog(std::function<void(QWidget* dialog)> f);
+  // As soon as the previous steps are done: run f (e.g. a key to the main window).
+  Learner& then(std::function<void()> f);
+  bool done() const { return steps_.empty(); }
+  int pending() const { return int(steps_.size()); }
+  // Texts of the dialogs' proposals as they opened, in order.
+  QStringList proposals;
+
+ private:
+  struct Step {
+    enum Kind { Dialog, Prompt, Now } kind;
+    std::function<void(QWidget*)> act;
+  };
+  void Poll();
+  std::deque<Step> steps_;
+  QTimer* timer_;
+};
+
+// The visible number dialog (FrmNum or FrmNumOpt) or press-any-key prompt, if any.
+QWidget* OpenDialog();
+QWidget* OpenPrompt();
+
+// Sends a key to the main window as a learner's key press.
+void PressKey(QWidget* w, int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier);
+
+struct RandomRun {
+  int events = 0;
+  int programs = 0;  // main windows started
+};
+
+// Sends `events` seeded random keys and clicks to whatever window of the
+// program is on top, restarting the program whenever it ends.  A watchdog
+// aborts the process, naming the seed, when the event loop stops turning for
+// hangSeconds.
+RandomRun RunRandomInput(std::uint32_t seed, int events,
+                         const std::function<std::unique_ptr<LessonWindow>()>& make,
+                         double hangSeconds = 10);
+
+}  // namespace lk::test
