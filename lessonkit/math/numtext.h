@@ -27,13 +27,16 @@ double RoundHalfEven(double v);
 // Shortest decimal text of a double with up to 15 significant digits: no
 // leading blank, no zero before the point ("0.5" -> ".5", "-0.25" -> "-.25"),
 // exponent form with "E", a sign and at least two digits ("1E-20",
-// "1.5E+30") for magnitudes below 0.001 or from 1E+15 on.
+// "1.5E+30") for magnitudes below 0.001 or from 1E+15 on.  An infinity is
+// written as the largest finite double ("1.79769313486232E+308"), NaN as "NaN".
 std::string NumStr(double v);
-// The same for a single-precision value, with up to 7 significant digits.
+// The same for a single-precision value, with up to 7 significant digits;
+// from 1E+7 on it uses the exponent form ("1.234568E+07").
 std::string NumStrSingle(float v);
 
 // Trimmed; a leading "." becomes "0.", a leading "-." becomes "-0."; a text
-// without "." gets ".0" appended.
+// without "." gets ".0" appended ("3" -> "3.0"), in an exponent form to its
+// mantissa ("1E-20" -> "1.0E-20").
 std::string FixNumStr(std::string_view text);
 // Only the leading-zero repair of FixNumStr (".5" -> "0.5", "-.25" -> "-0.25").
 std::string LeadZero(std::string_view text);
@@ -48,6 +51,16 @@ std::string LeadZero(std::string_view text);
 // "0.25"; ("0.0E-00", 1.2e-5) -> "1.2E-05"; ("#0.00000", -1) -> "-1.00000".
 // As the lessons have always shown them, a pattern whose optional decimals all
 // fall away keeps its point ("#0.###" of 3 gives "3.").
+// Details: the count of "0" before the point is the least number of integer
+// digits (so "#.##" of 0.5 gives ".5"); after the point the placeholders give
+// the most decimals and the last "0" the least.  An exponent pattern shows one
+// integer digit (0 only for the value 0, with exponent 0) and at least one
+// exponent digit.  Digits are rounded half away from zero on the value's
+// shortest round-trip decimal text (so 2.5 with "0" gives "3").  A minus sign
+// stands right before the digits and is left out when all shown digits are
+// zero.  NaN gives "NaN" between the copied texts, an infinity is formatted as
+// the largest finite double; a pattern without "0" or "#" is copied and
+// followed by NumStr(v).
 std::string Format(double v, std::string_view pattern);
 
 // Trims blanks (ASCII space and tab) at both ends.

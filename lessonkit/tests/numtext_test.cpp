@@ -1,1 +1,451 @@
-// placeholder
+// Number texts: reading typed numbers, integer conversions, the shortest
+// decimal text and the lessons' format patterns.  Expected texts are worked
+// out from the rules in numtext.h; round trips check the conversions against
+// each other and against the standard library.
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "numtext.h"
+
+namespace {
+
+using lk::CInt;
+using lk::CLng;
+using lk::Format;
+using lk::Int;
+using lk::NumStr;
+using lk::NumStrSingle;
+using lk::Val;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+struct ValCase {
+  std::string text;
+  double expected;
+};
+
+void ExpectVal(const std::vector<ValCase>& cases) {
+  for (const ValCase& c : cases) {
+    const double v = Val(c.text);
+    EXPECT_EQ(v, c.expected) << "Val(\"" << c.text.substr(0, 60) << "\")";
+    EXPECT_FALSE(std::signbit(v) && v == 0.0) << "negative zero from \"" << c.text.substr(0, 60) << "\"";
+  }
+}
+
+TEST(NumtextVal, LeadingNumberPart) {
+  ExpectVal({
+      {"", 0.0},          {"-", 0.0},        {"+", 0.0},         {".", 0.0},
+      {"-.", 0.0},        {"-0", 0.0},       {"1.2.3", 1.2},     {"20,3", 20.0},
+      {" 12 ", 12.0},     {"\t7", 7.0},      {"+5", 5.0},        {"-.5", -0.5},
+      {"5.", 5.0},        {".25", 0.25},     {"007", 7.0},       {"0x10", 0.0},
+      {"&H10", 0.0},      {"abc", 0.0},      {"12abc", 12.0},    {"1 2", 1.0},
+      {"- 5", 0.0},       {"--5", 0.0},      {"3,7", 3.0},       {"4,", 4.0},
+  });
+}
+
+TEST(NumtextVal, ExponentOnlyWithDigits) {
+  ExpectVal({
+      {"1e3", 1000.0},   {"1E+3", 1000.0},  {"2.5e-3", 0.0025}, {"1.5D3", 1500.0},
+      {"1.5d-1", 0.15},  {"1e", 1.0},       {"1e+", 1.0},       {"1e-", 1.0},
+      {"1e-x", 1.0},     {"3E+ 4", 3.0},    {"7E", 7.0},        {".5e1", 5.0},
+      {"e5", 0.0},       {"1e0000000000000000000000000000002", 100.0},
+  });
+}
+
+TEST(NumtextVal, OutOfRangeIsClampedOrZero) {
+  ExpectVal({
+      {"1e999", DBL_MAX},
+      {"-1e999", -DBL_MAX},
+      {"1e-999", 0.0},
+      {"-1e-999", 0.0},
+      {"1e99999999999999999999999", DBL_MAX},
+      {"1e-99999999999999999999999", 0.0},
+      {"1.7976931348623157e308", DBL_MAX},
+      {"1.7976931348623159e308", DBL_MAX},  // rounds past the largest double
+      {"1" + std::string(399, '0'), DBL_MAX},
+      {std::string(100000, '9'), DBL_MAX},
+      {"-" + std::string(100000, '9') + "e-99990", -1e10},
+      {"0." + std::string(100000, '0') + "5", 0.0},
+  });
+}
+
+TEST(NumtextVal, LongAndExactlyRounded) {
+  ExpectVal({
+      {"0.1", 0.1},
+      {"0." + std::string(400, '3'), 1.0 / 3.0},
+      {"0." + std::string(299, '0') + "1" + std::string(100, '0'), 1e-300},
+      {"1" + std::string(299, '0'), 1e299},
+      {"4.9406564584124654e-324", std::numeric_limits<double>::denorm_min()},
+      {"2.2250738585072014e-308", DBL_MIN},
+      // 2^53 + 1 lies halfway between two doubles: ties go to even ...
+      {"9007199254740993", 9007199254740992.0},
+      {"9007199254740995", 9007199254740996.0},
+      // ... but any non-zero digit after it, however far, rounds up.
+      {"9007199254740993." + std::string(1000, '0') + "1", 9007199254740994.0},
+  });
+}
+
+TEST(NumtextVal, HostileTexts) {
+  ExpectVal({
+      {"\xEF\xBC\x92", 0.0},        // full-width 2
+      {"1\xEF\xBC\x92", 1.0},       // 1 then full-width 2
+      {"\xEF\xBC\x8D" "1", 0.0},    // full-width minus
+      {std::string(100000, 'x'), 0.0},
+      {"7" + std::string(100000, 'x'), 7.0},
+      {std::string(100000, ' ') + "3", 3.0},
+      {std::string("5\0" "7", 3), 5.0},
+      {"\xFF\xFE", 0.0},
+  });
+}
+
+TEST(NumtextVal, ReadsBackShortestTextsExactly) {
+  std::mt19937_64 rng(2024);
+  for (int k = 0; k < 20000; ++k) {
+    std::uint64_t bits = rng();
+    double v;
+    static_assert(sizeof v == sizeof bits);
+    std::memcpy(&v, &bits, sizeof v);
+    if (!std::isfinite(v) || v == 0.0) continue;
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    ASSERT_EQ(Val(std::string(buf, r.ptr)), v) << std::string(buf, r.ptr);
+  }
+}
+
+TEST(NumtextRound, CIntHalvesToEvenAndClamps) {
+  struct Case {
+    double v;
+    std::int16_t expected;
+  };
+  for (const Case& c : std::vector<Case>{
+           {0.5, 0},        {1.5, 2},          {2.5, 2},        {-2.5, -2},
+           {-0.5, 0},       {3.5, 4},          {-1.5, -2},      {2.6, 3},
+           {-2.4, -2},      {0.49999999999999994, 0},           {32766.5, 32766},
+           {32767.4, 32767}, {32767.5, 32767}, {32768.0, 32767}, {-32768.5, -32768},
+           {-32769.0, -32768}, {1e300, 32767}, {-1e300, -32768}, {kInf, 32767},
+           {-kInf, -32768}, {kNaN, 0}}) {
+    EXPECT_EQ(CInt(c.v), c.expected) << c.v;
+  }
+}
+
+TEST(NumtextRound, CLngHalvesToEvenAndClamps) {
+  struct Case {
+    double v;
+    std::int32_t expected;
+  };
+  for (const Case& c : std::vector<Case>{{0.5, 0},
+                                         {1.5, 2},
+                                         {-2.5, -2},
+                                         {1e6 + 0.5, 1000000},
+                                         {2147483646.5, 2147483646},
+                                         {2147483647.5, 2147483647},
+                                         {1e10, 2147483647},
+                                         {-2147483648.5, -2147483647 - 1},
+                                         {-1e10, -2147483647 - 1},
+                                         {1e300, 2147483647},
+                                         {kInf, 2147483647},
+                                         {kNaN, 0}}) {
+    EXPECT_EQ(CLng(c.v), c.expected) << c.v;
+  }
+}
+
+TEST(NumtextRound, IntFloorsAndClamps) {
+  struct Case {
+    double v;
+    std::int32_t expected;
+  };
+  for (const Case& c : std::vector<Case>{{2.7, 2},
+                                         {-2.1, -3},
+                                         {-0.5, -1},
+                                         {3.0, 3},
+                                         {-3.0, -3},
+                                         {2147483647.9, 2147483647},
+                                         {-2147483648.5, -2147483647 - 1},
+                                         {1e300, 2147483647},
+                                         {-1e300, -2147483647 - 1},
+                                         {kNaN, 0}}) {
+    EXPECT_EQ(Int(c.v), c.expected) << c.v;
+  }
+}
+
+TEST(NumtextRound, RoundHalfEvenHasNoRangeLimit) {
+  EXPECT_EQ(lk::RoundHalfEven(0.5), 0.0);
+  EXPECT_EQ(lk::RoundHalfEven(1.5), 2.0);
+  EXPECT_EQ(lk::RoundHalfEven(-2.5), -2.0);
+  EXPECT_EQ(lk::RoundHalfEven(-3.5), -4.0);
+  EXPECT_EQ(lk::RoundHalfEven(2.4999), 2.0);
+  EXPECT_EQ(lk::RoundHalfEven(1e300), 1e300);
+  EXPECT_EQ(lk::RoundHalfEven(4503599627370497.0), 4503599627370497.0);  // 2^52 + 1
+  EXPECT_EQ(lk::RoundHalfEven(4503599627370495.5), 4503599627370496.0);
+  EXPECT_EQ(lk::RoundHalfEven(kInf), kInf);
+  EXPECT_TRUE(std::isnan(lk::RoundHalfEven(kNaN)));
+}
+
+struct TextCase {
+  double v;
+  const char* expected;
+};
+
+TEST(NumtextNumStr, ShortestTextWithFifteenDigits) {
+  for (const TextCase& c : std::vector<TextCase>{
+           {1.0, "1"},
+           {0.5, ".5"},
+           {-0.25, "-.25"},
+           {1e-20, "1E-20"},
+           {1.5e30, "1.5E+30"},
+           {std::ldexp(1.0, -10), "9.765625E-04"},
+           {1e15, "1E+15"},
+           {123456789012345.0, "123456789012345"},
+           {1234567890123456.0, "1.23456789012346E+15"},
+           {999999999999999.9, "1E+15"},
+           {0.1 + 0.2, ".3"},
+           {std::ldexp(1.0, -52), "2.22044604925031E-16"},
+           {0.0, "0"},
+           {-0.0, "0"},
+           {0.001, ".001"},
+           {0.00099, "9.9E-04"},
+           {-12.5, "-12.5"},
+           {100.0, "100"},
+           {1e100, "1E+100"},
+           {1e-100, "1E-100"},
+           {1.0 / 3.0, ".333333333333333"},
+           {2.0 / 3.0, ".666666666666667"},
+           {-2.0 / 3.0, "-.666666666666667"},
+           {DBL_MAX, "1.79769313486232E+308"},
+           {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
+           {kInf, "1.79769313486232E+308"},
+           {-kInf, "-1.79769313486232E+308"},
+           {kNaN, "NaN"},
+       }) {
+    EXPECT_EQ(NumStr(c.v), c.expected) << c.v;
+  }
+}
+
+TEST(NumtextNumStr, SingleWithSevenDigits) {
+  struct Case {
+    float v;
+    const char* expected;
+  };
+  for (const Case& c : std::vector<Case>{
+           {std::ldexp(1.0f, -23), "1.192093E-07"},
+           {0.1f, ".1"},
+           {0.5f, ".5"},
+           {-0.25f, "-.25"},
+           {3.14159265f, "3.141593"},
+           {1234567.0f, "1234567"},
+           {16777217.0f, "1.677722E+07"},  // stored as 16777216
+           {0.001f, ".001"},
+           {1e38f, "1E+38"},
+           {std::ldexp(1.0f, -10), "9.765625E-04"},
+       }) {
+    EXPECT_EQ(NumStrSingle(c.v), c.expected) << c.v;
+  }
+}
+
+TEST(NumtextNumStr, ReadsBackWithinFifteenDigits) {
+  std::mt19937_64 rng(7);
+  std::uniform_real_distribution<double> mant(1.0, 10.0);
+  std::uniform_int_distribution<int> ex(-300, 300);
+  for (int k = 0; k < 5000; ++k) {
+    const double v = (k % 2 ? -1.0 : 1.0) * mant(rng) * std::pow(10.0, ex(rng));
+    const std::string s = NumStr(v);
+    EXPECT_NEAR(Val(s), v, std::fabs(v) * 5.1e-15) << s;
+    EXPECT_NE(s[0], ' ') << s;
+    EXPECT_FALSE(s.starts_with("0.") || s.starts_with("-0.")) << s;
+  }
+}
+
+TEST(NumtextTexts, TrimLeadZeroFixNumStr) {
+  EXPECT_EQ(lk::Trim("  a b \t"), "a b");
+  EXPECT_EQ(lk::Trim("\t\t "), "");
+  EXPECT_EQ(lk::Trim(""), "");
+  EXPECT_EQ(lk::Trim("x"), "x");
+
+  EXPECT_EQ(lk::LeadZero(".5"), "0.5");
+  EXPECT_EQ(lk::LeadZero("-.25"), "-0.25");
+  EXPECT_EQ(lk::LeadZero("5"), "5");
+  EXPECT_EQ(lk::LeadZero("-5"), "-5");
+  EXPECT_EQ(lk::LeadZero(""), "");
+  EXPECT_EQ(lk::LeadZero(" .5"), " .5");
+  EXPECT_EQ(lk::LeadZero("1.5E-20"), "1.5E-20");
+
+  EXPECT_EQ(lk::FixNumStr("3"), "3.0");
+  EXPECT_EQ(lk::FixNumStr(" .5 "), "0.5");
+  EXPECT_EQ(lk::FixNumStr("-.25"), "-0.25");
+  EXPECT_EQ(lk::FixNumStr("1.5"), "1.5");
+  EXPECT_EQ(lk::FixNumStr("-3"), "-3.0");
+  EXPECT_EQ(lk::FixNumStr("1E-20"), "1.0E-20");
+  EXPECT_EQ(lk::FixNumStr("9.765625E-04"), "9.765625E-04");
+  EXPECT_EQ(lk::FixNumStr(""), "0.0");
+  EXPECT_EQ(lk::FixNumStr(NumStr(0.5)), "0.5");
+  EXPECT_EQ(lk::FixNumStr(NumStr(-0.25)), "-0.25");
+}
+
+struct FormatCase {
+  const char* pattern;
+  double v;
+  const char* expected;
+};
+
+void ExpectFormat(const std::vector<FormatCase>& cases) {
+  for (const FormatCase& c : cases) {
+    EXPECT_EQ(Format(c.v, c.pattern), c.expected) << "Format(" << c.v << ", \"" << c.pattern << "\")";
+  }
+}
+
+TEST(NumtextFormat, ExponentPatterns) {
+  ExpectFormat({
+      {"#.00E+##", 1.1920929e-7, "1.19E-7"},
+      {"#.00E+##", 3.4e38, "3.40E+38"},
+      {"#.00E+##", 9.996, "1.00E+1"},  // the mantissa carry renormalises
+      {"#.00E+##", 2.2204460492503131e-16, "2.22E-16"},
+      {"#.00E+##", 1.0, "1.00E+0"},
+      {"#.00E+##", -5e-3, "-5.00E-3"},
+      {"#.00E+##", 0.0, "0.00E+0"},
+      {"#.00E+###", 1.7014118346046923e38, "1.70E+38"},
+      {"#.00E+###", 8.98846567431158e307, "8.99E+307"},
+      {"#.000E+###", DBL_MAX, "1.798E+308"},
+      {"#.000E+###", 1.2345e-100, "1.235E-100"},  // half away on "1.2345"
+      {"0.0E-00", 1.2e-5, "1.2E-05"},
+      {"0.0E-00", 12.0, "1.2E01"},
+      {"0.0E-00", 0.04487, "4.5E-02"},
+      {"0.0E-00", 1e100, "1.0E100"},
+      {"0.0E-00", -0.96, "-9.6E-01"},
+      {"0.0E-00", 0.996, "1.0E00"},
+      {"0.000E+00", 1.2345678e-3, "1.235E-03"},
+      {"0.000E+00", -2.5e-12, "-2.500E-12"},
+      {"0.000E+00", 0.0, "0.000E+00"},
+      {"#.##E-##", 3.39e-6, "3.39E-6"},
+      {"#.##E-##", 4.87e-6, "4.87E-6"},
+      {"#.##E-##", 1.5e-6, "1.5E-6"},
+      {"#.##E-##", 4e-6, "4.E-6"},
+      {"#.##E-##", 250.0, "2.5E2"},
+      {"#.#0E-##", 1.234e-10, "1.23E-10"},
+      {"#.#0E-##", 5e-16, "5.00E-16"},
+      {"#.#0E-##", 1.2e3, "1.20E3"},
+      {"#.#0E-##", 0.0, "0.00E0"},
+      {"0.00E-##", 1.2e-5, "1.20E-5"},
+      {"0.00E-##", -3.456e-4, "-3.46E-4"},
+      {"0.00E-##", 70.0, "7.00E1"},
+      {"0.00e-##", 70.0, "7.00e1"},
+      // The shortest text of the smallest subnormal is "5e-324".
+      {"#.00E+##", std::numeric_limits<double>::denorm_min(), "5.00E-324"},
+  });
+}
+
+TEST(NumtextFormat, FixedPatterns) {
+  ExpectFormat({
+      {"#0.#####", 1.3130352854993312, "1.31304"},
+      {"#0.#####", 0.25, "0.25"},
+      {"#0.#####", 2.0, "2."},
+      {"#0.#####", -0.8, "-0.8"},
+      {"#0.#####", 0.000004, "0."},
+      {"#0.#####", 1.999996, "2."},
+      {"#0.#####", 12345.678901, "12345.6789"},
+      {"#0.00000", -1.0, "-1.00000"},
+      {"#0.00000", 0.123456, "0.12346"},
+      {"#0.00000", -0.0000049, "0.00000"},  // shows only zeros: no sign
+      {"#0.00000", -0.0000051, "-0.00001"},
+      {"#0.00000", 0.0, "0.00000"},
+      {"#.00000", 0.5, ".50000"},
+      {"#.00000", 1.25, "1.25000"},
+      {"#.00000", -0.5, "-.50000"},
+      {"#.00000", 0.0, ".00000"},
+      {"###0.0", 12.5, "12.5"},
+      {"###0.0", 0.0, "0.0"},
+      {"###0.0", 31.96, "32.0"},
+      {"###0.0", 12345.67, "12345.7"},
+      {"###0.0", 0.04, "0.0"},
+      {"#.#######", 6.283185307179586, "6.2831853"},
+      {"#.#######", 0.1, ".1"},
+      {"#.#######", 3.0, "3."},
+      {"#0.###", 3.0, "3."},
+      {"#0.###", 0.5, "0.5"},
+      {"#0.###", 1.2345, "1.235"},  // half away on "1.2345"
+      {"#0.###", -2.0004, "-2."},
+      {"0.0", 0.5, "0.5"},
+      {"0.0", -0.5, "-0.5"},
+      {"0.0", 0.05, "0.1"},
+      {"0.0", 0.04, "0.0"},
+      {"0.0", -0.04, "0.0"},
+      {"0.0", 1.25, "1.3"},
+      {"0.0", 9.96, "10.0"},
+      {"0.", 3.0, "3."},
+      {"0.", 2.5, "3."},
+      {"0.", 0.4, "0."},
+      {"0", 2.5, "3"},
+      {"0", -2.5, "-3"},
+      {"0", 0.5, "1"},
+      {"0", 0.49, "0"},
+      {"0", 1234.5, "1235"},
+      {"0", 1e20, "100000000000000000000"},
+      {"00", 7.0, "07"},
+      {"#.##", 0.5, ".5"},
+      {"0.#############0", 2.0 / 3.0, "0.66666666666667"},
+      {"0.#############0", 0.5, "0.50000000000000"},
+      {"0.#############0", -1.0 / 3.0, "-0.33333333333333"},
+      {"0.#0000000000000", 0.11778303565638, "0.11778303565638"},
+      {"0.#0000000000000", 2.0 / 3.0, "0.66666666666667"},
+      {"0.#0000000000000", 1e-15, "0.00000000000000"},
+  });
+}
+
+TEST(NumtextFormat, LiteralTextAroundTheNumber) {
+  ExpectFormat({
+      {" 0.00000 ", 1.23456789, " 1.23457 "},
+      {" 0.00000 ", -1.0, " -1.00000 "},
+      {"x = 0.0 m", 2.25, "x = 2.3 m"},
+      {"(#.00E+##)", 1.5e-7, "(1.50E-7)"},
+  });
+}
+
+TEST(NumtextFormat, ExtremesDoNotBreak) {
+  const std::string big = Format(DBL_MAX, "#0.00000");
+  EXPECT_EQ(big.size(), 309u + 6u);
+  EXPECT_EQ(big.substr(0, 17), "17976931348623157");
+  EXPECT_EQ(big.substr(309), ".00000");
+  EXPECT_EQ(Format(-DBL_MAX, "0").size(), 310u);
+  EXPECT_EQ(Format(kInf, "#.00E+##"), "1.80E+308");
+  EXPECT_EQ(Format(-kInf, "#.00E+##"), "-1.80E+308");
+  EXPECT_EQ(Format(kNaN, " 0.0 "), " NaN ");
+  EXPECT_EQ(Format(1e-320, "0.00"), "0.00");
+  EXPECT_EQ(Format(9.9999999999999999e307, "0.0E+00"), "1.0E+308");
+  EXPECT_EQ(Format(0.5, ""), ".5");
+  EXPECT_EQ(Format(2.0, "abc"), "abc2");
+}
+
+TEST(NumtextFormat, AgreesWithStandardRoundingAwayFromTies) {
+  // For values whose decimal text is not at a tie, rounding the text and
+  // printf-style rounding of the binary value agree.
+  std::mt19937_64 rng(99);
+  std::uniform_real_distribution<double> dist(-1000.0, 1000.0);
+  for (int k = 0; k < 2000; ++k) {
+    const double v = dist(rng);
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.5f", v);
+    std::string expected = buf;
+    if (expected == "-0.00000") expected = "0.00000";
+    EXPECT_EQ(Format(v, "#0.00000"), expected) << v;
+    std::snprintf(buf, sizeof buf, "%.3E", v);  // d.dddE+XX
+    std::string e = buf;
+    const std::size_t ep = e.find('E');
+    const int x = std::stoi(e.substr(ep + 1));
+    const std::string expSci = e.substr(0, ep) + "E" + (x < 0 ? "-" : "+") +
+                               (std::abs(x) < 10 ? "0" : "") + std::to_string(std::abs(x));
+    EXPECT_EQ(Format(v, "0.000E+00"), expSci) << v;
+  }
+}
+
+}  // namespace
