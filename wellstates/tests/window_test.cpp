@@ -1,0 +1,419 @@
+// The lesson window driven as a learner would drive it: keys through the
+// introduction, energies typed into the dialog, Esc.  What is checked is what
+// the learner sees: the texts appearing, the colours of the plot at the
+// pixels where the curves belong, the sounds, the end of the program.
+#include "mainwindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dialogs.h"
+#include "learner.h"
+#include "program.h"
+#include "sounds.h"
+
+using lk::Color;
+using lk::test::Learner;
+using namespace wellstates;
+
+namespace {
+
+// Pumps the event loop until done() holds; false after the time limit.
+bool RunUntil(const std::function<bool()>& done, int limitMs = 120000) {
+  QElapsedTimer t;
+  t.start();
+  while (!done()) {
+    if (t.elapsed() > limitMs) return false;
+    QTest::qWait(2);
+  }
+  return true;
+}
+
+// Starts the lesson and runs it until the program ends.
+void RunLesson(mainWindow& w) {
+  w.Start();
+  ASSERT_TRUE(RunUntil([] { return lk::Ending(); })) << "the lesson did not end";
+}
+
+int Red(Color c) { return int((c >> 16) & 255); }
+int Green(Color c) { return int((c >> 8) & 255); }
+int Blue(Color c) { return int(c & 255); }
+
+// Pixels of a picture's rows [y0, y1) that satisfy pred.
+int CountPixels(const lk::Surface& s, int y0, int y1, const std::function<bool(Color)>& pred,
+                int x0 = 0, int x1 = -1) {
+  if (x1 < 0) x1 = s.WidthPx();
+  int n = 0;
+  for (int y = std::max(0, y0); y < std::min(y1, s.HeightPx()); ++y)
+    for (int x = std::max(0, x0); x < std::min(x1, s.WidthPx()); ++x)
+      if (pred(s.PixelAt(x, y))) ++n;
+  return n;
+}
+
+bool Dark(Color c) { return Red(c) < 100 && Green(c) < 100 && Blue(c) < 100; }
+
+// The visible points of the curve the lesson should draw for an energy.
+std::vector<SweepPoint> VisibleCurve(const mainWindow& w, double energy) {
+  NumerovSweep sweep(energy);
+  std::vector<SweepPoint> visible;
+  for (const SweepPoint& p : sweep.run()) {
+    const int x = w.px(p.x), y = w.py(p.y);
+    if (x >= 0 && x < w.plot.W && y >= 0 && y < w.plot.H) visible.push_back(p);
+  }
+  return visible;
+}
+
+// Points of the curve whose pixel is not in the given colour.
+int CurveMisses(mainWindow& w, double energy, Color colour) {
+  const lk::Surface& s = w.pic(1)->surface();
+  int misses = 0;
+  for (const SweepPoint& p : VisibleCurve(w, energy))
+    if (s.PixelAt(w.px(p.x), w.py(p.y)) != colour) ++misses;
+  return misses;
+}
+
+int VisibleDialogs() {
+  int n = 0;
+  for (QWidget* t : QApplication::topLevelWidgets())
+    if (t->isVisible() && qobject_cast<lk::FrmNum*>(t)) ++n;
+  return n;
+}
+
+// Restores the clock's speed that the test main set.
+struct ClockSpeed {
+  double saved = lk::Speed();
+  explicit ClockSpeed(double factor) { lk::SetSpeed(factor); }
+  ~ClockSpeed() { lk::SetSpeed(saved); }
+};
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+TEST(WellstatesWindow, IntroductionAdvancesByKeys) {
+  auto w = std::make_unique<mainWindow>();
+  EXPECT_EQ(w->windowTitle(), QStringLiteral(" エルミート多項式 ( 66-73 ページ )"));
+  EXPECT_EQ(w->Title()->text(), QStringLiteral("《 １次元調和振動子の固有関数　》"));
+
+  // The introduction grows in three blocks of lines; ink in each block per stage.
+  struct Seen {
+    int stage;
+    int ink[3];
+    int blueFormula;
+  };
+  std::vector<Seen> seen;
+  QPoint promptAt, promptWanted;
+  auto look = [&] {
+    const lk::Surface& s = w->pic(0)->surface();
+    // The introduction is laid out in lines of d = 1.2 letter heights.
+    const float d = 1.2f * s.TextHeight(QStringLiteral("A")) / s.UnitsPerPixel();
+    const float top = 0.8f * d;
+    Seen v{w->stage(), {}, 0};
+    v.ink[0] = CountPixels(s, 0, int(top + 5.2f * d), Dark);
+    v.ink[1] = CountPixels(s, int(top + 5.3f * d), int(top + 8.5f * d), Dark);
+    v.ink[2] = CountPixels(s, int(top + 9.8f * d), int(top + 14.5f * d), Dark);
+    v.blueFormula = CountPixels(s, int(top + 1.5f * d), int(top + 3.8f * d), [](Color c) {
+      return Blue(c) > 200 && Red(c) < 80 && Green(c) < 80;
+    });
+    seen.push_back(v);
+    QWidget* prompt = lk::test::OpenPrompt();
+    const QRect g = w->frameGeometry();
+    promptAt = prompt ? prompt->pos() : QPoint(-1, -1);
+    promptWanted = QPoint(g.left() + int(std::lround(0.1 * g.width())),
+                          g.top() + int(std::lround(0.92 * g.height())));
+  };
+  bool plotShown = false, introHidden = false;
+  int stageAtDialog = -1;
+  Learner learner;
+  learner.then(look).pressKey().then(look).pressKey(Qt::Key_Return).then(look).clickPrompt()
+      .atDialog([&](QWidget*) {
+        plotShown = w->pic(1)->isVisible();
+        introHidden = !w->pic(0)->isVisible();
+        stageAtDialog = w->stage();
+      })
+      .cancel();
+  RunLesson(*w);
+
+  ASSERT_EQ(seen.size(), 3u);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(seen[i].stage, i);
+    EXPECT_GT(seen[i].ink[0], 500) << "stage " << i;
+    EXPECT_GT(seen[i].blueFormula, 20) << "stage " << i;
+  }
+  EXPECT_EQ(seen[0].ink[1], 0);
+  EXPECT_EQ(seen[0].ink[2], 0);
+  EXPECT_GT(seen[1].ink[1], 500);
+  EXPECT_EQ(seen[1].ink[2], 0);
+  EXPECT_GT(seen[2].ink[2], 500);
+  // Earlier lines stay as they were when more are added.
+  EXPECT_EQ(seen[1].ink[0], seen[0].ink[0]);
+  EXPECT_EQ(seen[2].ink[1], seen[1].ink[1]);
+  EXPECT_EQ(promptAt, promptWanted);
+
+  EXPECT_TRUE(introHidden);
+  EXPECT_TRUE(plotShown);
+  EXPECT_EQ(stageAtDialog, mainWindow::Ask);
+  ASSERT_EQ(learner.proposals.size(), 1);
+  EXPECT_EQ(learner.proposals[0], QStringLiteral("1.48"));
+}
+
+TEST(WellstatesWindow, EscAtThePromptEndsTheProgram) {
+  auto w = std::make_unique<mainWindow>();
+  Learner learner;
+  learner.pressKey().pressKey(Qt::Key_Escape);
+  RunLesson(*w);
+  EXPECT_TRUE(lk::Ending());
+  EXPECT_EQ(w->stage(), 1);
+  EXPECT_FALSE(w->pic(1)->isVisible());
+  EXPECT_EQ(lk::test::OpenPrompt(), nullptr);
+}
+
+// The frame of the plot, checked where x^2/2, the axes and the levels put it.
+TEST(WellstatesWindow, PlotFrameShowsTheWellAndItsLevels) {
+  auto w = std::make_unique<mainWindow>();
+  Learner learner;
+  std::map<std::string, Color> at;
+  int levelDots = 0, levelInside = 0, curveNear = 0;
+  learner.pressKey().pressKey().pressKey().atDialog([&](QWidget*) {
+    const lk::Surface& s = w->pic(1)->surface();
+    at["inside well"] = s.PixelAt(w->px(3), w->py(2));       // 2 < 3^2/2
+    at["above well"] = s.PixelAt(w->px(1.2), w->py(2.2));    // 2.2 > 1.2^2/2, no level
+    at["x axis"] = s.PixelAt(w->px(2.5), w->py(-1.25));
+    at["energy axis"] = s.PixelAt(w->px(-6.6), w->py(4.3));
+    at["right of the frame"] = s.PixelAt(w->px(6.3), w->py(5));
+    // The level 1.5: dotted outside the turning points +-sqrt(3), absent inside.
+    const int row = w->py(1.5);
+    for (int x = w->px(-6) + 1; x < w->px(-std::sqrt(3.0)) - 1; ++x)
+      levelDots += s.PixelAt(x, row) == lk::RGB(180, 0, 180);
+    for (int x = w->px(-std::sqrt(3.0)) + 3; x < w->px(std::sqrt(3.0)) - 3; ++x)
+      levelInside += s.PixelAt(x, row) == lk::RGB(180, 0, 180);
+    // The potential curve passes through (2, 2).
+    for (int dx = -1; dx <= 1; ++dx)
+      for (int dy = -1; dy <= 1; ++dy)
+        curveNear += s.PixelAt(w->px(2) + dx, w->py(2) + dy) == lk::RGB(0, 160, 80);
+  }).cancel();
+  RunLesson(*w);
+
+  EXPECT_EQ(at["inside well"], lk::RGB(200, 200, 200));
+  EXPECT_EQ(at["above well"], lk::col::FormBack);
+  EXPECT_EQ(at["x axis"], lk::RGB(64, 64, 64));
+  EXPECT_EQ(at["energy axis"], lk::RGB(64, 64, 64));
+  EXPECT_EQ(at["right of the frame"], lk::col::FormBack);
+  EXPECT_GT(levelDots, 10);
+  EXPECT_EQ(levelInside, 0);
+  EXPECT_GT(curveNear, 0);
+}
+
+// "2.5,4": energy 2.5, an eigenvalue, drawn in palette entry 4 with the
+// legend "2.5", and a sweep takes two seconds of the lesson's clock.
+TEST(WellstatesWindow, TrialDrawsInTheChosenColourWithItsLegend) {
+  auto w = std::make_unique<mainWindow>();
+  ClockSpeed slow(1e-3);  // the clock moves by the pacing alone
+  const int dings = lk::SoundCount(lk::Sound::Ding);
+  double typedAt = 0, nextAt = 0;
+  int misses = -1, curvePoints = 0, dialogs = 0, dingsDuring = -1, trials = -1;
+  bool legendMatches = false, legendDiffers = false;
+  Color swatch = 0;
+
+  Learner learner;
+  learner.pressKey().pressKey().pressKey()
+      .atDialog([&](QWidget*) { typedAt = lk::Now(); })
+      .type(QStringLiteral("2.5,4"))
+      .atDialog([&](QWidget*) {
+        nextAt = lk::Now();
+        dialogs = VisibleDialogs();
+        dingsDuring = lk::SoundCount(lk::Sound::Ding) - dings;
+        trials = w->trialCount();
+        misses = CurveMisses(*w, 2.5, lk::Palette[4]);
+        curvePoints = int(VisibleCurve(*w, 2.5).size());
+
+        // The legend row as it should read, set on a blank picture alike.
+        const lk::Surface& s = w->pic(1)->surface();
+        auto legend = [&](const QString& text, float& xEnd) {
+          lk::Surface ref(s.WidthPx(), s.HeightPx(), lk::ScaleMode::Pixels);
+          ref.SetBackColor(lk::col::FormBack);
+          ref.FontSize = 12;
+          const float lw = ref.TextWidth(QStringLiteral("A"));
+          const float y = 2 * ref.TextHeight(QStringLiteral("A"));
+          float x = 0;
+          lk::PrintSwatch(ref, x, y, lk::Palette[4]);
+          ref.ForeColor = lk::col::Black;
+          lk::PrintVar(ref, x, y, QStringLiteral("E"));
+          x += 0.2f * lw;
+          lk::PrintArial(ref, x, y, text);
+          xEnd = x;
+          return ref;
+        };
+        float xEnd = 0, unused = 0;
+        const lk::Surface want = legend(QStringLiteral(": 2.5"), xEnd);
+        const lk::Surface wrong = legend(QStringLiteral(": 2.5,4"), unused);
+        const float h = want.TextHeight(QStringLiteral("A"));
+        legendMatches = legendDiffers = true;
+        int differ = 0;
+        for (int y = int(2 * h); y < int(3 * h); ++y)
+          for (int x = 0; x < int(xEnd) + 20; ++x) {
+            legendMatches &= s.PixelAt(x, y) == want.PixelAt(x, y);
+            differ += s.PixelAt(x, y) != wrong.PixelAt(x, y);
+          }
+        legendDiffers = differ > 0;
+        const float lw = want.TextWidth(QStringLiteral("A"));
+        swatch = s.PixelAt(int(3 * lw), int(2 * h + 0.45f * h));
+      })
+      .cancel();
+  RunLesson(*w);
+
+  EXPECT_EQ(dialogs, 1) << "a tick started a second dialog";
+  EXPECT_EQ(trials, 1);
+  EXPECT_EQ(dingsDuring, 0) << "an eigenvalue must not run out of bounds";
+  EXPECT_GT(curvePoints, 1000);
+  EXPECT_EQ(misses, 0) << "of " << curvePoints << " curve points";
+  EXPECT_EQ(swatch, lk::Palette[4]);
+  EXPECT_EQ(lk::Palette[4], lk::RGB(0, 224, 224));
+  EXPECT_TRUE(legendMatches);
+  EXPECT_TRUE(legendDiffers);
+  // From -x_m to the last step before +x_m, two seconds.
+  const NumerovSweep ref(2.5);
+  EXPECT_NEAR(nextAt - typedAt, 2.0, 2 * kStep / ref.rangeEnd() + 0.02);
+  ASSERT_EQ(learner.proposals.size(), 2);
+  EXPECT_EQ(learner.proposals[1], QStringLiteral("2.5"));
+}
+
+// 1.48 is no eigenvalue: the curve runs off below, the sweep stops where
+// |psi| passes 20 and the sound plays; 1.5 next goes through in the next
+// colour without a sound.
+TEST(WellstatesWindow, DivergentTrialStopsAtTheBoundWithTheSound) {
+  auto w = std::make_unique<mainWindow>();
+  const int dings = lk::SoundCount(lk::Sound::Ding);
+  NumerovSweep ref(1.48);
+  ref.run();
+  ASSERT_EQ(ref.state(), NumerovSweep::State::Diverged);
+  ASSERT_EQ(ref.divergence(), NumerovSweep::Divergence::Downward);
+
+  int dingsAfterFirst = -1, dingsAfterSecond = -1, missesFirst = -1, missesSecond = -1;
+  int blueBeyond = -1, blueBefore = -1;
+  Learner learner;
+  learner.pressKey().pressKey().pressKey().type(QStringLiteral("1.48"))
+      .atDialog([&](QWidget*) {
+        dingsAfterFirst = lk::SoundCount(lk::Sound::Ding) - dings;
+        missesFirst = CurveMisses(*w, 1.48, lk::Palette[1]);
+        const lk::Surface& s = w->pic(1)->surface();
+        auto blue = [](Color c) { return c == lk::Palette[1]; };
+        const int stop = w->px(ref.divergenceX());
+        blueBeyond = CountPixels(s, 0, s.HeightPx(), blue, stop + 1, s.WidthPx());
+        blueBefore = CountPixels(s, 0, s.HeightPx(), blue, w->px(0), stop + 1);
+      })
+      .type(QStringLiteral("1.5"))
+      .atDialog([&](QWidget*) {
+        dingsAfterSecond = lk::SoundCount(lk::Sound::Ding) - dings;
+        missesSecond = CurveMisses(*w, 1.5, lk::Palette[2]);
+      })
+      .cancel();
+  RunLesson(*w);
+
+  EXPECT_EQ(dingsAfterFirst, 1);
+  EXPECT_EQ(missesFirst, 0);
+  EXPECT_GT(blueBefore, 50);
+  EXPECT_EQ(blueBeyond, 0) << "the sweep went on past the bound";
+  EXPECT_EQ(dingsAfterSecond, 1);
+  EXPECT_EQ(missesSecond, 0);
+  ASSERT_EQ(learner.proposals.size(), 3);
+  EXPECT_EQ(learner.proposals[1], QStringLiteral("1.48"));
+  EXPECT_EQ(learner.proposals[2], QStringLiteral("1.5"));
+}
+
+TEST(WellstatesWindow, EscAndCancelInTheDialogEndTheProgram) {
+  {
+    auto w = std::make_unique<mainWindow>();
+    Learner learner;
+    learner.pressKey().pressKey().pressKey().cancel();
+    RunLesson(*w);
+    EXPECT_EQ(w->trialCount(), 0);
+    EXPECT_EQ(lk::LastKey, 27);
+    EXPECT_EQ(lk::test::OpenDialog(), nullptr);
+  }
+  {
+    auto w = std::make_unique<mainWindow>();
+    Learner learner;
+    learner.pressKey().pressKey().pressKey().type(QStringLiteral("0.5"))
+        .atDialog([](QWidget* d) { qobject_cast<lk::FrmNum*>(d)->cmdNum[2]->click(); });
+    RunLesson(*w);
+    EXPECT_EQ(w->trialCount(), 1);
+    EXPECT_FALSE(w->isVisible());
+  }
+}
+
+// Out of range: a sound, the corrected energy offered, the question again,
+// and nothing drawn.  10 itself is accepted.
+TEST(WellstatesWindow, EnergiesOutOfRangeAreAskedAgain) {
+  auto w = std::make_unique<mainWindow>();
+  const int dings = lk::SoundCount(lk::Sound::Ding);
+  std::vector<int> dingsSeen, trialsSeen;
+  auto note = [&](QWidget*) {
+    dingsSeen.push_back(lk::SoundCount(lk::Sound::Ding) - dings);
+    trialsSeen.push_back(w->trialCount());
+  };
+  int drawn = -1;
+  Learner learner;
+  learner.pressKey().pressKey().pressKey()
+      .type(QStringLiteral("0")).atDialog(note)
+      .type(QStringLiteral("10.01")).atDialog(note)
+      .type(QString()).atDialog([&](QWidget* d) {
+        note(d);
+        const lk::Surface& s = w->pic(1)->surface();
+        drawn = CountPixels(s, 0, s.HeightPx(), [](Color c) { return c == lk::Palette[1]; });
+      })
+      .type(QStringLiteral("10")).atDialog(note)
+      .cancel();
+  RunLesson(*w);
+
+  EXPECT_EQ(dingsSeen, (std::vector<int>{1, 2, 3, 4}));  // the last one: 10 runs away
+  EXPECT_EQ(trialsSeen, (std::vector<int>{0, 0, 0, 1}));
+  EXPECT_EQ(drawn, 0);
+  EXPECT_EQ(learner.proposals,
+            (QStringList{"1.48", "0.5", "10", "0.5", "10"}));
+}
+
+// Seeded random keys and clicks: the lesson neither hangs nor crashes, and
+// keeps restarting after each end.
+TEST(WellstatesWindow, RandomInput) {
+  const int dings = lk::SoundCount(lk::Sound::Ding);
+  for (std::uint32_t seed : {11u, 12u, 13u}) {
+    const auto run = lk::test::RunRandomInput(seed, 2000, [] {
+      return std::unique_ptr<lk::LessonWindow>(new mainWindow);
+    });
+    EXPECT_EQ(run.events, 2000) << "seed " << seed;
+    EXPECT_GE(run.programs, 1) << "seed " << seed;
+  }
+  // Refused and runaway energies sound: the input got past the introduction.
+  EXPECT_GT(lk::SoundCount(lk::Sound::Ding), dings);
+}
+
+// A long run by hand: WELLSTATES_SOAK_SEEDS="first-last" and
+// WELLSTATES_SOAK_EVENTS, with --gtest_also_run_disabled_tests.
+TEST(WellstatesWindow, DISABLED_RandomInputSoak) {
+  const char* seeds = std::getenv("WELLSTATES_SOAK_SEEDS");
+  const char* events = std::getenv("WELLSTATES_SOAK_EVENTS");
+  unsigned first = 100, last = 100;
+  if (seeds) std::sscanf(seeds, "%u-%u", &first, &last);
+  const int n = events ? std::atoi(events) : 20000;
+  for (unsigned seed = first; seed <= std::max(first, last); ++seed) {
+    const auto run = lk::test::RunRandomInput(seed, n, [] {
+      return std::unique_ptr<lk::LessonWindow>(new mainWindow);
+    });
+    EXPECT_EQ(run.events, n) << "seed " << seed;
+    std::printf("seed %u: %d events, %d program starts\n", seed, run.events, run.programs);
+  }
+}
