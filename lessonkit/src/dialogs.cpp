@@ -1,10 +1,12 @@
 #include "dialogs.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "fonts.h"
@@ -45,7 +47,7 @@ QPoint PlaceOver(const QWidget& owner, float a, float b) {
 
 void ShowOnTop(QWidget* w) {
   w->show();
-  w->raise();
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) w->raise();
   w->activateWindow();
 }
 
@@ -173,6 +175,7 @@ FrmNum::FrmNum(LessonWindow& owner, const NumEntry& entry)
   cmdNum[1] = new QPushButton(QStringLiteral("O K"), this);
   cmdNum[2] = new QPushButton(QStringLiteral("キャンセル"), this);
   cmdNum[1]->setDefault(true);
+  if (!entry.cancelCaption.isEmpty()) cmdNum[2]->setText(entry.cancelCaption);
   for (int i : {1, 2}) cmdNum[i]->setFont(DialogFont());
 
   int boxLeft = int(0.60 * w), boxWidth = int(0.14 * w);
@@ -188,7 +191,15 @@ FrmNum::FrmNum(LessonWindow& owner, const NumEntry& entry)
   cmdNum[2]->setGeometry(int(0.875 * w), 9, int(0.115 * w), 30);
   if (entry.scroll) {
     hsbNum = new QScrollBar(Qt::Horizontal, this);
-    hsbNum->setRange(0, 100);
+    hsbNum->setRange(entry.scrollMin, entry.scrollMax);
+    hsbNum->setSingleStep(1);
+    hsbNum->setPageStep(10);
+    // Placed before it reports changes, so the proposal's text stays as given.
+    if (entry.hi != entry.lo) {
+      const double at = entry.scrollMin + (Val(S(entry.proposal)) - entry.lo) / (entry.hi - entry.lo) *
+                                              (entry.scrollMax - entry.scrollMin);
+      hsbNum->setValue(std::clamp(int(CLng(at)), entry.scrollMin, entry.scrollMax));
+    }
     hsbNum->setGeometry(boxLeft, 46, int(0.39 * w), 20);
     connect(hsbNum, &QScrollBar::valueChanged, this, &FrmNum::Scrolled);
     connect(hsbNum, &QScrollBar::sliderMoved, this, &FrmNum::Scrolled);

@@ -176,7 +176,7 @@ void LessonWindow::HitAnyKey() {
   if (float a = PromptAutoWait(); a > 0) AutoWait = a;
   if (params_.promptWait == PromptWait::Modal) prompt.setWindowModality(Qt::ApplicationModal);
   prompt.show();
-  prompt.raise();
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) prompt.raise();
   prompt.activateWindow();
   prompt.setFocus();
   switch (params_.promptWait) {

@@ -1,6 +1,8 @@
 #include "learner.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
@@ -92,17 +94,35 @@ Learner& Learner::then(std::function<void()> f) {
   return *this;
 }
 
+bool Learner::finish(int realMs) {
+  QElapsedTimer t;
+  t.start();
+  while (!done() && t.elapsed() < realMs) {
+    Guard([] { QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20); });
+  }
+  return done();
+}
+
 void Learner::Poll() {
-  if (steps_.empty()) return;
+  if (steps_.empty() || acting_) return;
   Step step = steps_.front();
-  QWidget* target = nullptr;
+  QPointer<QWidget> target;
   if (step.kind == Step::Dialog) target = OpenDialog();
   if (step.kind == Step::Prompt) target = OpenPrompt();
   if (step.kind != Step::Now && target == nullptr) return;
   steps_.pop_front();
-  // The step may open a nested wait (a key that starts a section); the timer
-  // keeps firing inside it, so later steps still happen.
-  step.act(target);
+  // The step may open a nested wait (a key that starts a section), and a
+  // timer does not fire again while its own handler runs: act from a posted
+  // call instead, so this timer keeps polling inside that wait.
+  acting_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this, step, target] {
+        acting_ = false;
+        if (step.kind != Step::Now && target == nullptr) return;
+        step.act(target);
+      },
+      Qt::QueuedConnection);
 }
 
 // ---- random input ----

@@ -39,6 +39,8 @@ class Learner : public QObject {
   // As soon as the previous steps are done: run f (e.g. a key to the main window).
   Learner& then(std::function<void()> f);
   bool done() const { return steps_.empty(); }
+  // Handles events until every step is done or realMs have passed; true when done.
+  bool finish(int realMs = 10000);
   int pending() const { return int(steps_.size()); }
   // Texts of the dialogs' proposals as they opened, in order.
   QStringList proposals;
@@ -51,6 +53,7 @@ class Learner : public QObject {
   void Poll();
   std::deque<Step> steps_;
   QTimer* timer_;
+  bool acting_ = false;
 };
 
 // The visible number dialog (FrmNum or FrmNumOpt) or press-any-key prompt, if any.
