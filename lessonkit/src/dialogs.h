@@ -67,6 +67,10 @@ struct NumEntry {
   bool scroll = false;           // with the scroll bar that maps into lo..hi
   double lo = 0, hi = 1;
   bool typedKeysToLastKey = false;
+  // The scroll bar's positions, mapped onto lo..hi; it opens at the
+  // position of the proposal.
+  int scrollMin = 0, scrollMax = 100;
+  QString cancelCaption;         // the second button's caption, if not "キャンセル"
 };
 
 class FrmNum : public QWidget {
