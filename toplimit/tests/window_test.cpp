@@ -1,0 +1,182 @@
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "learner.h"
+#include "mainwindow.h"
+#include "program.h"
+
+namespace tl = toplimit;
+
+namespace {
+
+// Non-background pixels of the picture inside a rectangle given in twips.
+int Ink(const lk::Surface& s, float x1, float y1, float x2, float y2) {
+  int n = 0;
+  for (int y = int(y1 / 15); y < int(y2 / 15); ++y)
+    for (int x = int(x1 / 15); x < int(x2 / 15); ++x) n += s.PixelAt(x, y) != s.BackColor();
+  return n;
+}
+
+int Ink(const lk::Surface& s) { return Ink(s, 0, 0, s.ScaleWidth(), s.ScaleHeight()); }
+
+void Click(QRadioButton* b) { QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, QPoint(8, b->height() / 2)); }
+
+// Every drawn cell has ink in its row, and the two result lines are there.
+void ExpectTableDrawn(const Form1& w) {
+  const lk::Surface& s = w.pic()->surface();
+  const tl::Table& t = w.lastTable();
+  const float lh = t.g.lh, wA = t.g.w;
+  for (const tl::Cell& c : t.cells)
+    EXPECT_GT(Ink(s, c.x, c.y, c.x + 2 * wA, c.y + lh), 0) << c.text;
+  EXPECT_GT(Ink(s, t.resultX, t.resultY, t.resultX + 6 * wA, t.resultY + lh), 0);
+  const float second = t.resultY + 1.3f * lh;
+  EXPECT_GT(Ink(s, t.resultX, second, t.resultX + 6 * wA, second + lh), 0);
+  // Nothing below the result in the last column.
+  EXPECT_EQ(Ink(s, t.resultX, second + 1.5f * lh, s.ScaleWidth(), s.ScaleHeight()), 0);
+}
+
+}  // namespace
+
+TEST(Window, AsDesigned) {
+  Form1 w;
+  w.Start();
+  EXPECT_EQ(w.objectName(), "Form1");
+  EXPECT_EQ(w.windowTitle(), "最大数を求める .");
+  EXPECT_EQ(w.size(), QSize(1018, 736));  // 15270 x 11040 twips
+  EXPECT_EQ(w.optPrecision(1)->text(), "単精度");
+  EXPECT_EQ(w.optPrecision(2)->text(), "倍精度");
+  EXPECT_EQ(w.optPrecision(1)->geometry(), QRect(255, 17, 92, 37));
+  EXPECT_EQ(w.optPrecision(2)->geometry(), QRect(410, 19, 98, 36));
+  EXPECT_EQ(w.pic()->geometry(), QRect(0, 51, 1024, 804));
+  EXPECT_FALSE(w.optPrecision(0)->isVisible());
+  EXPECT_TRUE(w.optPrecision(0)->isChecked());
+  EXPECT_FALSE(w.optPrecision(1)->isChecked());
+  EXPECT_FALSE(w.optPrecision(2)->isChecked());
+  EXPECT_EQ(Ink(w.pic()->surface()), 0);
+  // The buttons reach a little into the picture and stay on top of it.
+  EXPECT_EQ(w.childAt(w.optPrecision(1)->geometry().bottomLeft() + QPoint(8, -1)), w.optPrecision(1));
+  lk::EndProgram();
+}
+
+TEST(Window, SinglePrecisionTable) {
+  Form1 w;
+  w.Start();
+  Click(w.optPrecision(1));
+  EXPECT_TRUE(w.optPrecision(1)->isChecked());
+  const tl::Table& t = w.lastTable();
+  EXPECT_EQ(w.lastFontSize(), 13.0f);
+  EXPECT_TRUE(t.fits);
+  ASSERT_EQ(t.cells.size(), 128u);
+  EXPECT_EQ(t.cells.back().text, "3.40E+38");
+  EXPECT_EQ(tl::PowerOfTwo(t.largest), 128);
+  // Six columns, each starting right of the one before.
+  for (std::size_t i = 25; i < t.cells.size(); i += 25) EXPECT_GT(t.cells[i].x, t.cells[i - 25].x + 4 * t.g.w);
+  ExpectTableDrawn(w);
+  // The whole table is inside the window, not only inside the picture,
+  // whose top lies 765 twips down.
+  float bottom = t.resultY + 1.3f * t.g.lh + t.g.h;
+  for (const tl::Cell& c : t.cells) bottom = std::max(bottom, c.y + t.g.h);
+  EXPECT_LT(bottom + 765, w.form().ScaleHeight());
+  lk::EndProgram();
+}
+
+TEST(Window, DoublePrecisionTableReplacesTheSingleOne) {
+  Form1 w;
+  w.Start();
+  Click(w.optPrecision(1));
+  Click(w.optPrecision(2));
+  EXPECT_TRUE(w.optPrecision(2)->isChecked());
+  const tl::Table& t = w.lastTable();
+  EXPECT_TRUE(t.fits);
+  ASSERT_EQ(t.cells.size(), 160u);
+  int ellipses = 0;
+  for (const tl::Cell& c : t.cells) ellipses += c.ellipsis;
+  EXPECT_EQ(ellipses, 1);
+  EXPECT_EQ(tl::ResultText(t.largest, tl::Precision::Double), "1.798E+308");
+  ExpectTableDrawn(w);
+
+  // What is drawn is exactly what a fresh window draws for 倍精度 alone.
+  const QImage after = w.pic()->surface().Image();
+  lk::EndProgram();
+  Form1 fresh;
+  fresh.Start();
+  Click(fresh.optPrecision(2));
+  EXPECT_TRUE(fresh.pic()->surface().Image() == after);
+  lk::EndProgram();
+}
+
+TEST(Window, TinyPictureShrinksTheFontAndEnds) {
+  Form1 w;
+  w.Start();
+  w.pic()->resize(300, 60);
+  ASSERT_EQ(w.pic()->surface().HeightPx(), 60);
+  Click(w.optPrecision(2));
+  EXPECT_EQ(w.lastFontSize(), tl::kMinFontSize);
+  EXPECT_FALSE(w.lastTable().complete);
+  EXPECT_TRUE(w.optPrecision(2)->isChecked());
+  // A shorter picture that holds the table at a smaller size.
+  w.pic()->resize(1024, 500);
+  Click(w.optPrecision(1));
+  EXPECT_LT(w.lastFontSize(), 13.0f);
+  EXPECT_GT(w.lastFontSize(), tl::kMinFontSize);
+  EXPECT_TRUE(w.lastTable().fits);
+  ExpectTableDrawn(w);
+  lk::EndProgram();
+}
+
+TEST(Window, EscAndCloseEndTheProgram) {
+  {
+    Form1 w;
+    w.Start();
+    Click(w.optPrecision(1));
+    EXPECT_FALSE(lk::Ending());
+    QTest::keyClick(w.optPrecision(1), Qt::Key_Escape);
+    EXPECT_TRUE(lk::Ending());
+  }
+  {
+    Form1 w;
+    w.Start();
+    lk::test::PressKey(&w, Qt::Key_Space);
+    EXPECT_FALSE(lk::Ending());
+    lk::test::PressKey(&w, Qt::Key_Escape);
+    EXPECT_TRUE(lk::Ending());
+  }
+  {
+    Form1 w;
+    w.Start();
+    w.close();
+    EXPECT_TRUE(lk::Ending());
+  }
+}
+
+class RandomInput : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(RandomInput, TwoThousandEvents) {
+  const lk::test::RandomRun run =
+      lk::test::RunRandomInput(GetParam(), 2000, [] { return std::make_unique<Form1>(); });
+  EXPECT_EQ(run.events, 2000);
+  EXPECT_GE(run.programs, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomInput, ::testing::Values(11u, 12u, 13u));
+
+// A long run by hand: TOPLIMIT_SOAK_SEEDS="first-last" and TOPLIMIT_SOAK_EVENTS
+// (default 20000), with --gtest_also_run_disabled_tests.
+TEST(RandomInputSoak, DISABLED_ManyEvents) {
+  unsigned first = 100, last = 100;
+  if (const char* seeds = std::getenv("TOPLIMIT_SOAK_SEEDS")) std::sscanf(seeds, "%u-%u", &first, &last);
+  const char* events = std::getenv("TOPLIMIT_SOAK_EVENTS");
+  const int n = events ? std::atoi(events) : 20000;
+  for (unsigned seed = first; seed <= std::max(first, last); ++seed) {
+    const lk::test::RandomRun run =
+        lk::test::RunRandomInput(seed, n, [] { return std::make_unique<Form1>(); });
+    EXPECT_EQ(run.events, n) << "seed " << seed;
+    std::printf("seed %u: %d events, %d program starts\n", seed, run.events, run.programs);
+  }
+}

@@ -1,0 +1,186 @@
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "learner.h"
+#include "mainwindow.h"
+#include "program.h"
+#include "sounds.h"
+
+namespace ur = unitround;
+
+namespace {
+
+// Non-background pixels of a picture inside a rectangle given in twips.
+int Ink(const lk::Surface& s, float x1, float y1, float x2, float y2) {
+  int n = 0;
+  for (int y = int(y1 / 15); y < int(y2 / 15); ++y)
+    for (int x = int(x1 / 15); x < int(x2 / 15); ++x) n += s.PixelAt(x, y) != s.BackColor();
+  return n;
+}
+
+int Ink(const lk::Surface& s) { return Ink(s, 0, 0, s.ScaleWidth(), s.ScaleHeight()); }
+
+std::vector<bool> InkMask(const lk::Surface& s) {
+  std::vector<bool> m;
+  for (int y = 0; y < s.HeightPx(); ++y)
+    for (int x = 0; x < s.WidthPx(); ++x) m.push_back(s.PixelAt(x, y) != s.BackColor());
+  return m;
+}
+
+ur::Layout LayoutOf(const lk::Surface& s) {
+  return ur::MakeLayout(s.TextWidth(QStringLiteral("A")), s.TextHeight(QStringLiteral("A")));
+}
+
+void Click(QRadioButton* b) { QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, QPoint(8, b->height() / 2)); }
+
+}  // namespace
+
+TEST(Window, AsDesigned) {
+  Form1 w;
+  w.Start();
+  EXPECT_EQ(w.objectName(), "Form1");
+  EXPECT_EQ(w.windowTitle(), "計算機 エプシロンを求める.");
+  EXPECT_EQ(w.size(), QSize(1018, 736));  // 15270 x 11040 twips
+  EXPECT_EQ(w.optPrecision(1)->text(), "単精度");
+  EXPECT_EQ(w.optPrecision(2)->text(), "倍精度");
+  EXPECT_EQ(w.optPrecision(1)->geometry(), QRect(132, 12, 93, 37));
+  EXPECT_EQ(w.optPrecision(2)->geometry(), QRect(522, 18, 90, 36));
+  EXPECT_EQ(w.pic(1)->geometry(), QRect(19, 56, 358, 672));
+  EXPECT_EQ(w.pic(2)->geometry(), QRect(394, 56, 531, 675));
+  // Nothing chosen yet: the hidden button holds the selection.
+  EXPECT_FALSE(w.optPrecision(0)->isVisible());
+  EXPECT_TRUE(w.optPrecision(0)->isChecked());
+  EXPECT_FALSE(w.optPrecision(1)->isChecked());
+  EXPECT_FALSE(w.optPrecision(2)->isChecked());
+  EXPECT_EQ(Ink(w.pic(1)->surface()), 0);
+  EXPECT_EQ(Ink(w.pic(2)->surface()), 0);
+  EXPECT_EQ(w.pic(1)->surface().FontName, "メイリオ");
+  lk::EndProgram();
+}
+
+TEST(Window, SingleButtonDrawsOneColumnInItsOwnPicture) {
+  Form1 w;
+  w.Start();
+  const int dings = lk::SoundCount(lk::Sound::Ding);
+  Click(w.optPrecision(1));
+  EXPECT_TRUE(w.optPrecision(1)->isChecked());
+  EXPECT_EQ(lk::SoundCount(lk::Sound::Ding), dings + 1);
+
+  const lk::Surface& s = w.pic(1)->surface();
+  const ur::Layout l = LayoutOf(s);
+  EXPECT_GT(Ink(s, 0, 0, s.ScaleWidth(), l.y0 + l.lh), 0);  // the heading
+  for (int row = 1; row <= 24; ++row) {
+    const float y = row * l.lh + l.y0;
+    EXPECT_GT(Ink(s, l.x0, y, l.x0 + 4 * l.w, y + l.lh), 0) << row;
+    // A second column would start 20 letters to the right: there is none.
+    EXPECT_EQ(Ink(s, l.x0 + 20 * l.w, y, s.ScaleWidth(), y + l.lh), 0) << row;
+  }
+  // Row 25 stays empty, the result stands in row 26, and nothing below.
+  const float y25 = 25 * l.lh + l.y0, y26 = 26 * l.lh + l.y0;
+  EXPECT_EQ(Ink(s, 0, y25 + 0.35f * l.lh, s.ScaleWidth(), y25 + 0.7f * l.lh), 0);
+  EXPECT_GT(Ink(s, l.x0, y26, s.ScaleWidth(), y26 + l.lh), 0);
+  EXPECT_EQ(Ink(s, 0, y26 + 1.4f * l.lh, s.ScaleWidth(), s.ScaleHeight()), 0);
+  // The other precision's picture stays empty.
+  EXPECT_EQ(Ink(w.pic(2)->surface()), 0);
+  lk::EndProgram();
+}
+
+TEST(Window, DoubleButtonDrawsTwoColumnsAndAppends) {
+  Form1 w;
+  w.Start();
+  Click(w.optPrecision(2));
+  EXPECT_TRUE(w.optPrecision(2)->isChecked());
+  EXPECT_FALSE(w.optPrecision(1)->isChecked());
+  const lk::Surface& s = w.pic(2)->surface();
+  const ur::Layout l = LayoutOf(s);
+  const float second = 14 * l.w + l.x0;
+  for (int row = 1; row <= 28; ++row) {
+    const float y = row * l.lh + l.y0;
+    EXPECT_GT(Ink(s, l.x0, y, l.x0 + 4 * l.w, y + l.lh), 0) << row;
+    if (row <= 25) {
+      EXPECT_GT(Ink(s, second, y, second + 4 * l.w, y + l.lh), 0) << row;
+    }
+  }
+  // Below the second column's 25 rows: an empty row, the result, an empty row.
+  const float y26 = 26 * l.lh + l.y0, y27 = 27 * l.lh + l.y0, y28 = 28 * l.lh + l.y0;
+  EXPECT_EQ(Ink(s, second, y26 + 0.35f * l.lh, s.ScaleWidth(), y26 + 0.6f * l.lh), 0);
+  EXPECT_GT(Ink(s, second, y27, s.ScaleWidth(), y27 + l.lh), 0);
+  EXPECT_EQ(Ink(s, second, y28 + 0.35f * l.lh, s.ScaleWidth(), y28 + 0.7f * l.lh), 0);
+  EXPECT_EQ(Ink(w.pic(1)->surface()), 0);
+
+  // Clicking again draws the same table over the first one.
+  const std::vector<bool> before = InkMask(s);
+  const int dings = lk::SoundCount(lk::Sound::Ding);
+  Click(w.optPrecision(2));
+  EXPECT_EQ(lk::SoundCount(lk::Sound::Ding), dings + 1);
+  EXPECT_EQ(InkMask(s), before);
+
+  // And the single table goes to its own picture, the double one stays.
+  Click(w.optPrecision(1));
+  EXPECT_GT(Ink(w.pic(1)->surface()), 0);
+  EXPECT_EQ(InkMask(s), before);
+  lk::EndProgram();
+}
+
+TEST(Window, EscEndsTheProgramWhereverTheFocusIs) {
+  {
+    Form1 w;
+    w.Start();
+    lk::test::PressKey(&w, Qt::Key_Escape);
+    EXPECT_TRUE(lk::Ending());
+  }
+  {
+    Form1 w;
+    w.Start();
+    EXPECT_FALSE(lk::Ending());
+    Click(w.optPrecision(1));
+    w.optPrecision(1)->setFocus();
+    QTest::keyClick(w.optPrecision(1), Qt::Key_Escape);
+    EXPECT_TRUE(lk::Ending());
+  }
+  {
+    Form1 w;
+    w.Start();
+    lk::test::PressKey(&w, Qt::Key_A);
+    lk::test::PressKey(&w, Qt::Key_Return);
+    EXPECT_FALSE(lk::Ending());
+    w.close();
+    EXPECT_TRUE(lk::Ending());
+  }
+}
+
+class RandomInput : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(RandomInput, TwoThousandEvents) {
+  const int dings = lk::SoundCount(lk::Sound::Ding);
+  const lk::test::RandomRun run =
+      lk::test::RunRandomInput(GetParam(), 2000, [] { return std::make_unique<Form1>(); });
+  EXPECT_EQ(run.events, 2000);
+  EXPECT_GE(run.programs, 1);
+  // Clicks and keys chose a precision now and then (each choice dings).
+  EXPECT_GT(lk::SoundCount(lk::Sound::Ding), dings);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomInput, ::testing::Values(1u, 2u, 3u));
+
+// A long run by hand: UNITROUND_SOAK_SEEDS="first-last" and UNITROUND_SOAK_EVENTS
+// (default 20000), with --gtest_also_run_disabled_tests.
+TEST(RandomInputSoak, DISABLED_ManyEvents) {
+  unsigned first = 100, last = 100;
+  if (const char* seeds = std::getenv("UNITROUND_SOAK_SEEDS")) std::sscanf(seeds, "%u-%u", &first, &last);
+  const char* events = std::getenv("UNITROUND_SOAK_EVENTS");
+  const int n = events ? std::atoi(events) : 20000;
+  for (unsigned seed = first; seed <= std::max(first, last); ++seed) {
+    const lk::test::RandomRun run =
+        lk::test::RunRandomInput(seed, n, [] { return std::make_unique<Form1>(); });
+    EXPECT_EQ(run.events, n) << "seed " << seed;
+    std::printf("seed %u: %d events, %d program starts\n", seed, run.events, run.programs);
+  }
+}
