@@ -1,5 +1,6 @@
 #include "dspcommon.h"
 
+#include <QFontMetricsF>
 #include <cmath>
 
 #include "fonts.h"
@@ -361,9 +362,18 @@ void PrintHalf(Surface& p, float& x, float y) {
 }
 
 void PrintHbar(Surface& p, float& x, float y) {
-  const float wh = p.TextWidth(QStringLiteral("h")), hh = p.TextHeight(QStringLiteral("h"));
+  const float wh = p.TextWidth(QStringLiteral("h"));
+  // The bar crosses the ascender of the italic h.  Its height comes from the
+  // glyph itself: the narration fonts here are taller than the letter fonts,
+  // so a fixed share of the line height would put the bar above the letter.
+  const float size = 1.15f * p.FontSize;
+  const bool bookman = !Style.plainLetters && ItalicFont == 1;
+  QFontMetricsF fm(MakeFont(bookman ? QStringLiteral("Bookman Old Style") : QStringLiteral("Times New Roman"),
+                            size, !bookman, true),
+                   &p.Image());
+  const float inkTop = float(-fm.tightBoundingRect(QStringLiteral("h")).top());
+  const float d = float(fm.ascent() - (ItalicFont == 1 ? 0.72f : 0.68f) * inkTop) * p.UnitsPerPixel();
   PrintVar(p, x, y, QStringLiteral("h"));
-  const float d = (ItalicFont == 1 ? 0.2f : 0.27f) * hh;
   p.Line(x - wh, y + d, x, y + d, p.ForeColor);
 }
 
