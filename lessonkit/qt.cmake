@@ -18,3 +18,6 @@ target_link_libraries(lessonkit_testmain PUBLIC lessonkit Qt6::Test GTest::gtest
 
 add_executable(lessonkit_specimen tools/specimen.cpp)
 target_link_libraries(lessonkit_specimen PRIVATE lessonkit)
+
+add_executable(lessonkit_dialogdemo tools/dialogdemo.cpp)
+target_link_libraries(lessonkit_dialogdemo PRIVATE lessonkit)

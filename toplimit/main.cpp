@@ -1,9 +1,3 @@
 #include "mainwindow.h"
-#include "program.h"
 
-int main(int argc, char** argv) {
-  return lk::RunLesson(argc, argv, [] {
-    static Form1 w;
-    w.Start();
-  });
-}
+int main(int argc, char** argv) { return lk::RunMain<Form1>(argc, argv); }

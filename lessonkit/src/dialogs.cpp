@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -53,9 +54,17 @@ void ShowOnTop(QWidget* w) {
 
 }  // namespace
 
+PromptWindow::PromptWindow(QWidget* owner) : QWidget(owner, kPromptFlags) {}
+
+void PromptWindow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setPen(QColor(150, 150, 150));
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
 // ---- press-any-key prompt ----
 
-FrmHitKey::FrmHitKey(QWidget* owner) : QWidget(owner, kPromptFlags) {
+FrmHitKey::FrmHitKey(QWidget* owner) : PromptWindow(owner) {
   Paint(this, col::FormBack);
   setFont(DialogFont(10));
   lblHitKey = new QLabel(QStringLiteral("  どれかのキーを押して下さい"), this);
@@ -160,7 +169,7 @@ void NumBox::keyPressEvent(QKeyEvent* e) {
 // ---- number-entry dialog ----
 
 FrmNum::FrmNum(LessonWindow& owner, const NumEntry& entry)
-    : QWidget(&owner, kPromptFlags), entry_(entry) {
+    : PromptWindow(&owner), entry_(entry) {
   Paint(this, col::FormBack);
   setFont(DialogFont());
   const int mainW = owner.frameGeometry().width();
@@ -272,14 +281,14 @@ void PaintOptPrompt(Surface& pic) {
   pic.FontBold = false;
 }
 
-FrmNumOpt::FrmNumOpt(LessonWindow& owner) : QWidget(&owner, kPromptFlags) {
+FrmNumOpt::FrmNumOpt(LessonWindow& owner) : PromptWindow(&owner) {
   Paint(this, col::FormBack);
   setFont(DialogFont());
   const int w = int(0.9 * owner.frameGeometry().width()), h = 96;
   resize(w, h);
   picPrompt = new Picture(this);
   picPrompt->surface().SetBackColor(col::FormBack);
-  picPrompt->setGeometry(4, 0, int(0.56 * w), h);
+  picPrompt->setGeometry(4, 2, int(0.56 * w), h - 4);
   picPrompt->setPaintHandler(PaintOptPrompt);
   Label2 = new QLabel(QStringLiteral("方位量子数"), this);
   Label2->setFont(DialogFont(10));

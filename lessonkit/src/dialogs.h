@@ -25,8 +25,19 @@ extern int AllowDot, AllowMinus, AllowComma;
 extern std::int32_t OptIndex;
 extern std::int16_t OptChanged;
 
+// A borderless tool window over the main window, outlined so it stands out
+// from the window beneath it.
+class PromptWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit PromptWindow(QWidget* owner);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+};
+
 // The press-any-key prompt.
-class FrmHitKey : public QWidget {
+class FrmHitKey : public PromptWindow {
   Q_OBJECT
  public:
   explicit FrmHitKey(QWidget* owner);
@@ -73,7 +84,7 @@ struct NumEntry {
   QString cancelCaption;         // the second button's caption, if not "キャンセル"
 };
 
-class FrmNum : public QWidget {
+class FrmNum : public PromptWindow {
   Q_OBJECT
  public:
   FrmNum(LessonWindow& owner, const NumEntry& entry);
@@ -96,7 +107,7 @@ class FrmNum : public QWidget {
 // (InputText; "" and LastKey 27 after a cancel).
 QString StrInput(LessonWindow& owner, const NumEntry& entry);
 
-class FrmNumOpt : public QWidget {
+class FrmNumOpt : public PromptWindow {
   Q_OBJECT
  public:
   explicit FrmNumOpt(LessonWindow& owner);

@@ -8,10 +8,12 @@
 #include <QWidget>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <set>
 #include <vector>
 
 #include "dspcommon.h"
+#include "program.h"
 #include "widgets.h"
 
 class QTimer;
@@ -137,5 +139,19 @@ class LessonWindow : public QWidget {
 
 // Round to the nearest integer with halves to even, clamped to int32.
 std::int32_t RoundPx(double v);
+
+// The whole main() of a lesson: the window W is made after the application
+// and goes before it.
+template <class W>
+int RunMain(int& argc, char** argv) {
+  std::unique_ptr<W> window;
+  return RunLesson(
+      argc, argv,
+      [&] {
+        window = std::make_unique<W>();
+        window->Start();
+      },
+      [&] { window.reset(); });
+}
 
 }  // namespace lk

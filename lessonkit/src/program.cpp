@@ -153,15 +153,17 @@ void Guard(const std::function<void()>& f) {
   }
 }
 
-int RunLesson(int& argc, char** argv, const std::function<void()>& make) {
+int RunLesson(int& argc, char** argv, const std::function<void()>& make,
+              const std::function<void()>& done) {
   QApplication app(argc, argv);
   ApplyCommandLine(argc, argv);
   app.setQuitOnLastWindowClosed(false);
   QObject::connect(&ProgramSignals::Instance(), &ProgramSignals::ended, &app, &QApplication::quit,
                    Qt::QueuedConnection);
   Guard(make);
-  if (Ending()) return 0;
-  return app.exec();
+  const int rc = Ending() ? 0 : app.exec();
+  if (done) done();
+  return rc;
 }
 
 }  // namespace lk

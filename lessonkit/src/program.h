@@ -64,7 +64,9 @@ class ProgramSignals : public QObject {
 };
 
 // Runs a lesson's main window: reads the command line, shows the window made
-// by make(), and returns when the program ends.
-int RunLesson(int& argc, char** argv, const std::function<void()>& make);
+// by make(), and returns when the program ends.  done() runs while the
+// application still exists (to delete the window).
+int RunLesson(int& argc, char** argv, const std::function<void()>& make,
+              const std::function<void()>& done = {});
 
 }  // namespace lk
