@@ -1,6 +1,5 @@
 #include "mainwindow.h"
 
-#include <QButtonGroup>
 #include <QRadioButton>
 
 #include "dspcommon.h"
@@ -15,9 +14,7 @@ namespace {
 constexpr int kClientWidth = 15270, kClientHeight = 11040;
 constexpr float kButtonFontSize = 12;
 
-struct Placement {
-  double left, top, width, height;
-};
+using Placement = lk::TwipsRect;
 constexpr Placement kOption[3] = {
     {0, 0, 1380, 555}, {3825, 255, 1380, 555}, {6150, 285, 1470, 540}};
 constexpr Placement kPicture = {0, 765, 15360, 12060};
@@ -38,26 +35,16 @@ lk::FrameParams Params() {
 
 Form1::Form1() : lk::LessonWindow(Params()) {
   setObjectName(QStringLiteral("Form1"));
-  group_ = new QButtonGroup(this);
-  group_->setExclusive(true);
-  for (int i = 0; i <= 2; ++i) {
-    opt_[i] = new QRadioButton(i == 2 ? QStringLiteral("倍精度") : QStringLiteral("単精度"), this);
-    opt_[i]->setObjectName(QStringLiteral("optPrecision%1").arg(i));
-    lk::PlaceTw(opt_[i], kOption[i].left, kOption[i].top, kOption[i].width, kOption[i].height);
-    group_->addButton(opt_[i], i);
-  }
-  // The hidden third button holds the selection until the learner chooses.
-  opt_[0]->setChecked(true);
-  opt_[0]->hide();
+  optPrecision_ = new lk::OptionButtons(
+      this, QStringLiteral("optPrecision"),
+      {QStringLiteral("単精度"), QStringLiteral("単精度"), QStringLiteral("倍精度")},
+      {std::begin(kOption), std::end(kOption)});
+  optPrecision_->onClick = [this](int index) { optPrecision_Click(index); };
   pic_ = AddPicture(kPicture.left, kPicture.top, kPicture.width, kPicture.height,
                     lk::ScaleMode::Twips);
   pic_->setObjectName(QStringLiteral("pic"));
   // The buttons stay clickable above the picture's top edge.
   pic_->lower();
-  connect(group_, &QButtonGroup::idClicked, this, [this](int id) {
-    if (lk::Ending() || id < 1) return;
-    lk::Guard([&] { optPrecision_Click(id); });
-  });
 }
 
 void Form1::Form_Load() {}

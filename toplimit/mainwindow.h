@@ -6,7 +6,6 @@
 #include "largest.h"
 #include "lessonwindow.h"
 
-class QButtonGroup;
 class QRadioButton;
 
 class Form1 : public lk::LessonWindow {
@@ -16,7 +15,7 @@ class Form1 : public lk::LessonWindow {
 
   // optPrecision(0) is the hidden button that keeps the others unselected at
   // the start; 1 is 単精度, 2 is 倍精度.
-  QRadioButton* optPrecision(int index) const { return opt_[index]; }
+  QRadioButton* optPrecision(int index) const { return optPrecision_->at(index); }
   lk::Picture* pic() const { return pic_; }
 
   void optPrecision_Click(int index);
@@ -34,8 +33,7 @@ class Form1 : public lk::LessonWindow {
   bool DrawTable(toplimit::Precision precision, float fontSize, bool lastTry);
   void DrawResult(toplimit::Precision precision, const toplimit::Table& t);
 
-  QButtonGroup* group_ = nullptr;
-  QRadioButton* opt_[3] = {};
+  lk::OptionButtons* optPrecision_ = nullptr;
   lk::Picture* pic_ = nullptr;
   toplimit::Table table_;
   float fontSize_ = 0;

@@ -1,6 +1,5 @@
 #include "mainwindow.h"
 
-#include <QButtonGroup>
 #include <QRadioButton>
 
 #include "dspcommon.h"
@@ -16,9 +15,7 @@ constexpr int kClientWidth = 15270, kClientHeight = 11040;
 constexpr float kButtonFontSize = 12;
 constexpr float kTableFontSize = 13;
 
-struct Placement {
-  double left, top, width, height;
-};
+using Placement = lk::TwipsRect;
 constexpr Placement kOption[3] = {
     {0, 0, 1395, 555}, {1980, 180, 1395, 555}, {7830, 270, 1350, 540}};
 constexpr Placement kPicture[3] = {{0, 0, 0, 0}, {285, 840, 5370, 10080}, {5910, 840, 7965, 10125}};
@@ -39,26 +36,16 @@ lk::FrameParams Params() {
 
 Form1::Form1() : lk::LessonWindow(Params()) {
   setObjectName(QStringLiteral("Form1"));
-  group_ = new QButtonGroup(this);
-  group_->setExclusive(true);
-  for (int i = 0; i <= 2; ++i) {
-    opt_[i] = new QRadioButton(i == 2 ? QStringLiteral("倍精度") : QStringLiteral("単精度"), this);
-    opt_[i]->setObjectName(QStringLiteral("optPrecision%1").arg(i));
-    lk::PlaceTw(opt_[i], kOption[i].left, kOption[i].top, kOption[i].width, kOption[i].height);
-    group_->addButton(opt_[i], i);
-  }
-  // The hidden third button holds the selection until the learner chooses.
-  opt_[0]->setChecked(true);
-  opt_[0]->hide();
+  optPrecision_ = new lk::OptionButtons(
+      this, QStringLiteral("optPrecision"),
+      {QStringLiteral("単精度"), QStringLiteral("単精度"), QStringLiteral("倍精度")},
+      {std::begin(kOption), std::end(kOption)});
+  optPrecision_->onClick = [this](int index) { optPrecision_Click(index); };
   for (int i = 1; i <= 2; ++i) {
     pic_[i] = AddPicture(kPicture[i].left, kPicture[i].top, kPicture[i].width, kPicture[i].height,
                          lk::ScaleMode::Twips);
     pic_[i]->setObjectName(QStringLiteral("pic%1").arg(i));
   }
-  connect(group_, &QButtonGroup::idClicked, this, [this](int id) {
-    if (lk::Ending() || id < 1) return;
-    lk::Guard([&] { optPrecision_Click(id); });
-  });
 }
 
 void Form1::Form_Load() {}
@@ -80,7 +67,7 @@ void Form1::optPrecision_Click(int index) {
   lk::PrintStay(p, 0, QStringLiteral(" Machine epsilon を求めます。"));
 
   const Halving halving = Halve(index == 2 ? Precision::Double : Precision::Single);
-  const bool doubleSelected = opt_[2]->isChecked();
+  const bool doubleSelected = optPrecision_->at(2)->isChecked();
   for (const Entry& e : halving.entries) {
     const Point at = EntryPlace(layout, e);
     float x = at.x;

@@ -6,7 +6,6 @@
 #include "epsilon.h"
 #include "lessonwindow.h"
 
-class QButtonGroup;
 class QRadioButton;
 
 class Form1 : public lk::LessonWindow {
@@ -16,7 +15,7 @@ class Form1 : public lk::LessonWindow {
 
   // optPrecision(0) is the hidden button that keeps the others unselected at
   // the start; 1 is 単精度, 2 is 倍精度.
-  QRadioButton* optPrecision(int index) const { return opt_[index]; }
+  QRadioButton* optPrecision(int index) const { return optPrecision_->at(index); }
   // pic(1) holds the single-precision table, pic(2) the double one.
   lk::Picture* pic(int index) const { return pic_[index]; }
 
@@ -28,7 +27,6 @@ class Form1 : public lk::LessonWindow {
   void Form_KeyDown(int keyCode, int shift) override;
 
  private:
-  QButtonGroup* group_ = nullptr;
-  QRadioButton* opt_[3] = {};
+  lk::OptionButtons* optPrecision_ = nullptr;
   lk::Picture* pic_[3] = {};
 };

@@ -1,5 +1,6 @@
 #include "widgets.h"
 
+#include <QButtonGroup>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -77,6 +78,27 @@ void Picture::mouseMoveEvent(QMouseEvent* e) {
 void Picture::mouseReleaseEvent(QMouseEvent* e) {
   const float u = surface_.UnitsPerPixel();
   if (onMouseUp) Guard([&] { onMouseUp(Button(e), float(e->position().x()) * u, float(e->position().y()) * u); });
+}
+
+OptionButtons::OptionButtons(QWidget* parent, const QString& name, const QStringList& captions,
+                             const std::vector<TwipsRect>& places)
+    : QObject(parent) {
+  auto* group = new QButtonGroup(this);
+  group->setExclusive(true);
+  for (qsizetype i = 0; i < captions.size(); ++i) {
+    auto* b = new QRadioButton(captions[i], parent);
+    b->setObjectName(name + QString::number(i));
+    const TwipsRect& r = places.at(std::size_t(i));
+    PlaceTw(b, r.left, r.top, r.width, r.height);
+    group->addButton(b, int(i));
+    buttons_.push_back(b);
+  }
+  buttons_.front()->setChecked(true);
+  buttons_.front()->hide();
+  connect(group, &QButtonGroup::idClicked, this, [this](int id) {
+    if (Ending() || id < 1 || !onClick) return;
+    Guard([&] { onClick(id); });
+  });
 }
 
 ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QLabel>
+#include <QRadioButton>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "surface.h"
 
@@ -44,6 +46,25 @@ class Picture : public QWidget {
   std::function<void(Surface&)> paintHandler_;
   bool border_;
   bool painting_ = false;
+};
+
+struct TwipsRect {
+  double left, top, width, height;
+};
+
+// A control array of option buttons.  Button 0 is hidden and checked, so
+// none of the visible buttons is selected when the window opens.
+class OptionButtons : public QObject {
+  Q_OBJECT
+ public:
+  OptionButtons(QWidget* parent, const QString& name, const QStringList& captions,
+                const std::vector<TwipsRect>& places);
+  QRadioButton* at(int index) const { return buttons_.at(std::size_t(index)); }
+  // A click on visible button i; an end of the program inside it stops it.
+  std::function<void(int)> onClick;
+
+ private:
+  std::vector<QRadioButton*> buttons_;
 };
 
 // A label that reports clicks (menu items, option labels).
