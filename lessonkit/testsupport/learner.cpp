@@ -209,6 +209,9 @@ RandomRun RunRandomInput(std::uint32_t seed, int events,
   ticker.setInterval(1);
   QObject::connect(&ticker, &QTimer::timeout, [&] {
     dog.beat();
+    // A lesson that runs its sections from Form_Load may be waiting without
+    // limit when the events run out; ending it lets Start() return.
+    if (run.events >= events && window && !Ending()) EndProgram();
     if (run.events >= events || !window || Ending() || !window->isVisible()) return;
     QWidget* top = TopWindow(window.get());
     ++run.events;
