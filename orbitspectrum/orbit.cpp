@@ -7,6 +7,7 @@
 
 #include "bessel.h"
 #include "fft.h"
+#include "numtext.h"
 
 namespace orbitspectrum {
 
@@ -38,6 +39,8 @@ EccentricityCheck CheckEccentricity(double e) {
 int ScrollValue(double e) {
   return std::clamp<int>(RoundClamped<std::int32_t>(100.0 * e), kScrollMin, kScrollMax);
 }
+
+std::string EccentricityText(double e) { return lk::LeadZero(lk::NumStr(e)); }
 
 // ---- Orbit -------------------------------------------------------------------
 

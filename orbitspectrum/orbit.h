@@ -25,6 +25,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace orbitspectrum {
@@ -68,6 +69,9 @@ struct EccentricityCheck {
 EccentricityCheck CheckEccentricity(double e);
 // The dialog's scroll-bar position for e, 100 e rounded, within 0 .. 95.
 int ScrollValue(double e);
+// e as the dialog proposes it and the orbit figure labels it: the shortest
+// decimal text with a "0" before a leading point ("0.7", not ".7").
+std::string EccentricityText(double e);
 
 // ---- Orbit -------------------------------------------------------------------
 

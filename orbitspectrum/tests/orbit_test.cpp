@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -166,6 +167,11 @@ TEST(OrbitLesson, EccentricityEntry) {
   EXPECT_FALSE(CheckEccentricity(-0.1).accepted);
   EXPECT_EQ(ScrollValue(0.7), 70);
   EXPECT_EQ(ScrollValue(0.9), 90);
+  // The text a learner sees and can take back with Enter.
+  EXPECT_EQ(EccentricityText(0.7), "0.7");
+  EXPECT_EQ(EccentricityText(0.25), "0.25");
+  EXPECT_EQ(EccentricityText(0), "0");
+  for (double e : {0.05, 0.123, 0.9}) EXPECT_EQ(std::stod(EccentricityText(e)), e) << e;
 }
 
 TEST(OrbitLesson, FigureMapping) {
