@@ -20,7 +20,7 @@ const QHash<QString, QString>& FontMap() {
       {QStringLiteral("Bookman Old Style"), QStringLiteral("TeX Gyre Bonum")},
       {QStringLiteral("Century"), QStringLiteral("TeX Gyre Schola")},
       {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")},
-      {QStringLiteral("Symbol"), QStringLiteral("DejaVu Serif")},
+      {QStringLiteral("Symbol"), QStringLiteral("Liberation Serif")},
   };
   return map;
 }
