@@ -1,0 +1,479 @@
+// The Legendre lesson's window driven as a learner would: keys at the menu,
+// entries typed into the number dialog, the pictures read back pixel by
+// pixel.  The test main runs a jumping clock, so paced curves finish at once.
+#include "mainwindow.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "dialogs.h"
+#include "learner.h"
+#include "program.h"
+#include "sounds.h"
+
+using lk::test::Learner;
+
+namespace {
+
+lk::FrmNum* Dialog(QWidget* d) {
+  auto* f = qobject_cast<lk::FrmNum*>(d);
+  EXPECT_NE(f, nullptr);
+  return f;
+}
+
+// At the next dialog: note its proposal, run the checks, then keep the
+// proposal with Enter or leave with Esc.
+enum class Then { Enter, Cancel };
+Learner& At(Learner& l, Then then, std::function<void()> checks = [] {}) {
+  return l.atDialog([&l, then, checks](QWidget* d) {
+    lk::FrmNum* f = Dialog(d);
+    l.proposals << f->txtNum->text();
+    checks();
+    QTest::keyClick(f->txtNum, then == Then::Enter ? Qt::Key_Return : Qt::Key_Escape);
+  });
+}
+Learner& Accept(Learner& l) { return At(l, Then::Enter); }
+
+// Clears the box and types as a learner would; returns what the filter let in.
+QString TypeInto(QWidget* d, const QString& text) {
+  lk::FrmNum* f = Dialog(d);
+  f->txtNum->clear();
+  QTest::keyClicks(f->txtNum, text);
+  return f->txtNum->text();
+}
+
+// True when colour c is at (x, y) or next to it: wide pens and line ends may
+// put the pixel of a vertex one step aside.
+bool ColourNear(const lk::Surface& s, int x, int y, lk::Color c) {
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx)
+      if (s.PixelAt(x + dx, y + dy) == c) return true;
+  return false;
+}
+
+// Rows (in pixels) where colour c occurs on a surface; -1 when nowhere.
+std::pair<int, int> RowsOf(const lk::Surface& s, lk::Color c) {
+  int first = -1, last = -1;
+  for (int y = 0; y < s.HeightPx(); ++y)
+    for (int x = 0; x < s.WidthPx(); ++x)
+      if (s.PixelAt(x, y) == c) {
+        if (first < 0) first = y;
+        last = y;
+        break;
+      }
+  return {first, last};
+}
+
+int CountOf(const lk::Surface& s, lk::Color c) {
+  int n = 0;
+  for (int y = 0; y < s.HeightPx(); ++y)
+    for (int x = 0; x < s.WidthPx(); ++x) n += s.PixelAt(x, y) == c;
+  return n;
+}
+
+bool AnyDark(const lk::Surface& s) {
+  for (int y = 0; y < s.HeightPx(); ++y)
+    for (int x = 0; x < s.WidthPx(); ++x) {
+      const lk::Color c = s.PixelAt(x, y);
+      if (((c >> 16) & 255) < 100 && ((c >> 8) & 255) < 100 && (c & 255) < 100) return true;
+    }
+  return false;
+}
+
+// The partial sum of the completeness relation from the standard library's
+// polynomials.
+double Sum(int N, double x, double y) {
+  double s = 0;
+  for (int i = 0; i <= N; ++i)
+    s += (i + 0.5) * std::legendre(unsigned(i), x) * std::legendre(unsigned(i), y);
+  return s;
+}
+
+int MenuLabelsShown(const mainWindow& w) {
+  int n = 0;
+  for (int i = 1; i <= 9; ++i) n += w.LblA(i)->isVisible();
+  return n;
+}
+
+// Section 2 hands over to its timer, so the key that starts it returns early.
+void RunUntilIdle(const mainWindow& w, const Learner& l) {
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.mode == 0 && l.done(); }, 60000));
+}
+
+}  // namespace
+
+// ---- Menu and keys -------------------------------------------------------
+
+TEST(ZonalpolyWindow, OpensWithCaptionTitleAndMenu) {
+  mainWindow w;
+  w.Start();
+  EXPECT_EQ(w.windowTitle(), QStringLiteral(" ルジャンドル多項式 ( 77-84 ページ  )"));
+  EXPECT_EQ(w.mode, 0);
+  EXPECT_EQ(MenuLabelsShown(w), 9);
+  EXPECT_EQ(w.LblA(1)->text(), QStringLiteral("１． ルジャンドル多項式のグラフを描く"));
+  EXPECT_EQ(w.LblA(2)->text(), QStringLiteral("２． ルジャンドル多項式の完全性を確かめる"));
+  EXPECT_EQ(w.LblA(3)->text(), QStringLiteral("３． 終 了 (Esc)"));
+  EXPECT_TRUE(AnyDark(w.picTitle()->surface()));
+  for (int i = 1; i <= 3; ++i) EXPECT_FALSE(w.pic(i)->isVisible()) << i;
+  lk::EndProgram();
+}
+
+TEST(ZonalpolyWindow, MenuKeysOpenTheirSectionsOrEnd) {
+  struct Case {
+    int key;
+    Qt::KeyboardModifiers mods;
+    int sectionMode;  // mode at the first dialog; 0: the key ends the program
+  };
+  const Case cases[] = {{Qt::Key_1, Qt::NoModifier, 10},  {Qt::Key_1, Qt::KeypadModifier, 10},
+                        {Qt::Key_F1, Qt::NoModifier, 10}, {Qt::Key_2, Qt::NoModifier, 22},
+                        {Qt::Key_2, Qt::KeypadModifier, 22}, {Qt::Key_F2, Qt::NoModifier, 22},
+                        {Qt::Key_3, Qt::NoModifier, 0},   {Qt::Key_3, Qt::KeypadModifier, 0},
+                        {Qt::Key_F3, Qt::NoModifier, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.key);
+    mainWindow w;
+    w.Start();
+    lk::test::PressKey(&w, Qt::Key_4);  // not an item
+    Learner l;
+    if (c.sectionMode == 22) l.pressKey();
+    At(l, Then::Cancel, [&] {
+      EXPECT_EQ(w.mode, c.sectionMode);
+      EXPECT_EQ(MenuLabelsShown(w), 0);
+      EXPECT_TRUE(w.pic(1)->isVisible());
+      EXPECT_EQ(w.pic(2)->isVisible(), c.sectionMode == 22);
+      EXPECT_EQ(lk::InputKind, c.sectionMode == 10 ? 0 : 1);
+    });
+    lk::test::PressKey(&w, c.key, c.mods);
+    if (c.sectionMode == 0) {
+      EXPECT_TRUE(lk::Ending());
+      continue;
+    }
+    RunUntilIdle(w, l);
+    EXPECT_EQ(l.proposals, QStringList{c.sectionMode == 10 ? "0" : "-0.25"});
+    EXPECT_EQ(MenuLabelsShown(w), 9);
+    EXPECT_FALSE(w.pic(1)->isVisible());
+    EXPECT_FALSE(lk::Ending());
+    lk::EndProgram();
+  }
+}
+
+TEST(ZonalpolyWindow, EscIsIgnoredInSectionsAndEndsAtTheMenu) {
+  mainWindow w;
+  w.Start();
+  Learner l;
+  At(l, Then::Cancel, [&] {
+    lk::test::PressKey(&w, Qt::Key_Escape);
+    w.Form_KeyDown(lk::key::Esc, 0);
+    w.Form_KeyDown(lk::key::Digit0 + 2, 0);  // a menu key, too, does nothing now
+    EXPECT_FALSE(lk::Ending());
+    EXPECT_EQ(w.mode, 10);
+  });
+  lk::test::PressKey(&w, Qt::Key_1);
+  EXPECT_EQ(w.mode, 0);
+
+  // Section 2: Esc at its key prompt only continues.
+  l.pressKey(Qt::Key_Escape);
+  At(l, Then::Cancel, [&] {
+    w.Form_KeyDown(lk::key::Esc, 0);
+    EXPECT_FALSE(lk::Ending());
+    EXPECT_EQ(w.mode, 22);
+  });
+  lk::test::PressKey(&w, Qt::Key_2);
+  RunUntilIdle(w, l);
+  EXPECT_FALSE(lk::Ending());
+
+  lk::test::PressKey(&w, Qt::Key_Escape);
+  EXPECT_TRUE(lk::Ending());
+}
+
+// ---- Section 1 -----------------------------------------------------------
+
+TEST(ZonalpolyWindow, ThreeDegreesAreDrawnInTheirColoursAndListed) {
+  mainWindow w;
+  w.Start();
+  Learner l;
+  l.type(QStringLiteral("0"));
+  Accept(l);  // 1, proposed after 0
+  Accept(l);  // 2
+  At(l, Then::Cancel, [&] {
+    const lk::Color blue = lk::Palette[1], green = lk::Palette[2], orange = lk::Palette[3];
+    const zonalpoly::CurveList& list = w.curves();
+    ASSERT_EQ(list.Count(), 3);
+    EXPECT_EQ(list.At(1).degree, 0);
+    EXPECT_EQ(list.At(2).degree, 1);
+    EXPECT_EQ(list.At(3).degree, 2);
+    EXPECT_EQ(list.At(1).color, blue);
+    EXPECT_EQ(list.At(2).color, green);
+    EXPECT_EQ(list.At(3).color, orange);
+
+    // Each curve where the mapping puts it, at grid points where no other
+    // curve passes.
+    const lk::Surface& plot = w.pic(1)->surface();
+    EXPECT_TRUE(ColourNear(plot, w.px(0.75), w.py(1.0), blue));
+    EXPECT_TRUE(ColourNear(plot, w.px(0.5), w.py(std::legendre(1, 0.5)), green));
+    EXPECT_TRUE(ColourNear(plot, w.px(0.25), w.py(std::legendre(2, 0.25)), orange));
+    EXPECT_TRUE(ColourNear(plot, w.px(-0.5), w.py(std::legendre(2, -0.5)), orange));
+    EXPECT_EQ(plot.PixelAt(w.px(-0.9), w.py(0.3)), lk::col::PlotBack);
+    // P_0 has the broadest pen: three rows of blue at the top.
+    int blueRows = 0;
+    for (int y = 0; y < 8; ++y) blueRows += plot.PixelAt(w.px(0.75), y) == blue;
+    EXPECT_EQ(blueRows, 3);
+    // The list: row i of the window, 13-point letters high, shows the swatch
+    // of curve i.
+    lk::Surface probe(10, 10, lk::ScaleMode::Twips);
+    probe.FontSize = 13;
+    const float rowPx = probe.TextHeight(QStringLiteral("A")) / lk::kTwipsPerPixel;
+    const lk::Color colours[] = {blue, green, orange};
+    for (int i = 1; i <= 3; ++i) {
+      auto [first, last] = RowsOf(w.form(), colours[i - 1]);
+      EXPECT_GE(first, int((i + 5) * rowPx)) << i;
+      EXPECT_LE(last, int((i + 6) * rowPx)) << i;
+    }
+    EXPECT_EQ(lk::InputKind, 0);
+  });
+  lk::test::PressKey(&w, Qt::Key_1);
+  EXPECT_EQ(l.proposals, (QStringList{"0", "1", "2", "3"}));
+
+  // Leaving clears the list, the picture and the window's text.
+  EXPECT_EQ(w.mode, 0);
+  EXPECT_EQ(w.curves().Count(), 0);
+  EXPECT_FALSE(w.pic(1)->isVisible());
+  EXPECT_EQ(RowsOf(w.form(), lk::Palette[1]).first, -1);
+  EXPECT_EQ(MenuLabelsShown(w), 9);
+  lk::EndProgram();
+}
+
+TEST(ZonalpolyWindow, DegreeAboveTwentyDingsAndOffersTwenty) {
+  mainWindow w;
+  w.Start();
+  const int dings = lk::SoundCount(lk::Sound::Ding);
+  const lk::Color blue = lk::Palette[1];
+  int before = 0;
+  Learner l;
+  l.type(QStringLiteral("4"));
+  l.atDialog([&](QWidget* d) {
+    l.proposals << Dialog(d)->txtNum->text();
+    before = CountOf(w.pic(1)->surface(), blue);
+    TypeInto(d, QStringLiteral("25"));
+    QTest::keyClick(Dialog(d)->txtNum, Qt::Key_Return);
+  });
+  At(l, Then::Cancel, [&] {
+    EXPECT_EQ(lk::SoundCount(lk::Sound::Ding), dings + 1);
+    EXPECT_EQ(w.curves().Count(), 1);  // 25 drew nothing
+    // The refused entry still set off the previous curve with a wider pen.
+    EXPECT_GT(CountOf(w.pic(1)->surface(), blue), before + 500);
+  });
+  lk::test::PressKey(&w, Qt::Key_1);
+  EXPECT_EQ(l.proposals, (QStringList{"0", "5", "20"}));
+  lk::EndProgram();
+}
+
+TEST(ZonalpolyWindow, TwentyFirstCurveStartsListAndPlotAfresh) {
+  mainWindow w;
+  w.Start();
+  Learner l;
+  for (int i = 0; i < 20; ++i) Accept(l);  // 0, 1, ..., 19 as proposed
+  l.atDialog([&](QWidget* d) {
+    EXPECT_EQ(Dialog(d)->txtNum->text(), QStringLiteral("20"));
+    EXPECT_EQ(w.curves().Count(), 20);
+    EXPECT_TRUE(ColourNear(w.pic(1)->surface(), w.px(0.75), w.py(1.0), lk::Palette[1]));
+    // The whole list stays above the dialog.  The palette walks 1 .. 12 and
+    // then 8 .. 12 again (12 is red like 7), so the 20th row is the lowest
+    // of the rows in colour 10.
+    EXPECT_LT(RowsOf(w.form(), lk::Palette[10]).second, int(0.91 * w.form().HeightPx()));
+    EXPECT_EQ(w.curves().At(20).color, lk::Palette[10]);
+    TypeInto(d, QStringLiteral("3,9"));
+    QTest::keyClick(Dialog(d)->txtNum, Qt::Key_Return);
+  });
+  At(l, Then::Cancel, [&] {
+    ASSERT_EQ(w.curves().Count(), 1);
+    EXPECT_EQ(w.curves().At(1).degree, 3);
+    const lk::Surface& plot = w.pic(1)->surface();
+    EXPECT_EQ(plot.PixelAt(w.px(0.75), w.py(1.0)), lk::col::PlotBack);  // P_0 is gone
+    EXPECT_TRUE(ColourNear(plot, w.px(0.5), w.py(std::legendre(3, 0.5)), lk::Palette[9]));
+    // Only one row of the list is left on the window.
+    EXPECT_EQ(RowsOf(w.form(), lk::Palette[1]).first, -1);
+    EXPECT_NE(RowsOf(w.form(), lk::Palette[9]).first, -1);
+  });
+  lk::test::PressKey(&w, Qt::Key_1);
+  EXPECT_TRUE(l.done());
+  lk::EndProgram();
+}
+
+TEST(ZonalpolyWindow, DegreeTextsCommaColoursAndOddEntries) {
+  mainWindow w;
+  w.Start();
+  Learner l;
+  l.type(QStringLiteral("3,7"));  // degree 3 in palette entry 7
+  l.type(QStringLiteral("2"));    // then the entry after it
+  l.type(QStringLiteral(",0"));   // no number: degree 0, in entry 0
+  l.type(QStringLiteral("1,99"));  // an index beyond the palette takes the last entry
+  l.type(QStringLiteral("99999999999999999999999999999"));  // far too large: 20 offered
+  l.atDialog([&](QWidget* d) {
+    l.proposals << Dialog(d)->txtNum->text();
+    const zonalpoly::CurveList& c = w.curves();
+    ASSERT_EQ(c.Count(), 4);
+    EXPECT_EQ(c.At(1).degree, 3);
+    EXPECT_EQ(c.At(1).color, lk::Palette[7]);
+    EXPECT_EQ(c.At(2).color, lk::Palette[8]);
+    EXPECT_EQ(c.At(3).degree, 0);
+    EXPECT_EQ(c.At(3).color, lk::Palette[0]);
+    EXPECT_EQ(c.At(4).color, lk::Palette[15]);
+    EXPECT_TRUE(ColourNear(w.pic(1)->surface(), w.px(0.5), w.py(std::legendre(3, 0.5)),
+                           lk::Palette[7]));
+    // Only digits and the comma go into the box in this section.
+    EXPECT_EQ(TypeInto(d, QStringLiteral("-1.5,2x")), QStringLiteral("15,2"));
+    QTest::keyClick(Dialog(d)->txtNum, Qt::Key_Escape);
+  });
+  lk::test::PressKey(&w, Qt::Key_1);
+  EXPECT_EQ(l.proposals, (QStringList{"0", "4", "3", "1", "2", "20"}));
+  EXPECT_EQ(w.mode, 0);
+  lk::EndProgram();
+}
+
+// ---- Section 2 -----------------------------------------------------------
+
+TEST(ZonalpolyWindow, PartialSumsForTenTwentyFortyThenBackToYThenMenu) {
+  mainWindow w;
+  w.Start();
+  Learner l;
+  l.pressKey();
+  At(l, Then::Enter, [&] {
+    EXPECT_EQ(w.mode, 22);
+    EXPECT_EQ(lk::InputKind, 1);
+    EXPECT_EQ(MenuLabelsShown(w), 0);
+    for (int i = 1; i <= 3; ++i) EXPECT_TRUE(w.pic(i)->isVisible()) << i;
+    EXPECT_TRUE(AnyDark(w.pic(2)->surface()));  // the narration
+    EXPECT_EQ(w.rowCount(), 0);
+  });
+  for (int i = 0; i < 3; ++i) Accept(l);  // N = 10, 20, 40 as proposed
+  At(l, Then::Cancel, [&] {
+    EXPECT_EQ(w.mode, 23);
+    EXPECT_EQ(lk::InputKind, 2);
+    const double y = -0.25;
+    EXPECT_EQ(w.pointY(), y);
+    const lk::Surface& plot = w.pic(1)->surface();
+    const int Ns[] = {10, 20, 40};
+    for (int i = 0; i < 3; ++i) {
+      const double peak = Sum(Ns[i], y, y);
+      EXPECT_TRUE(ColourNear(plot, w.px(y), w.py(peak), lk::Palette[i + 1])) << Ns[i];
+      // The peak grows with N and stays inside the plot up to N = 40.
+      EXPECT_GT(w.py(peak), 0);
+    }
+    // Far from y the sums are small: the curve for 40 is near the axis.
+    EXPECT_TRUE(ColourNear(plot, w.px(0.75), w.py(Sum(40, 0.75, y)), lk::Palette[3]));
+    EXPECT_LT(std::fabs(Sum(40, 0.75, y)), 2.0);
+
+    // One y row and three N rows with their swatches, in order.
+    EXPECT_EQ(w.rowCount(), 4);
+    int previous = -1;
+    for (int i = 1; i <= 3; ++i) {
+      const int row = RowsOf(w.pic(3)->surface(), lk::Palette[i]).first;
+      EXPECT_GT(row, previous) << i;
+      previous = row;
+    }
+  });
+  At(l, Then::Cancel, [&] {  // back at y
+    EXPECT_EQ(w.mode, 22);
+    EXPECT_EQ(lk::InputKind, 1);
+  });
+  lk::test::PressKey(&w, Qt::Key_2);
+  RunUntilIdle(w, l);
+  EXPECT_EQ(l.proposals, (QStringList{"-0.25", "10", "20", "40", "100", "-0.25"}));
+  EXPECT_EQ(w.mode, 0);
+  EXPECT_EQ(MenuLabelsShown(w), 9);
+  for (int i = 1; i <= 3; ++i) EXPECT_FALSE(w.pic(i)->isVisible()) << i;
+  EXPECT_FALSE(w.Timer1Enabled());
+  EXPECT_EQ(w.rowCount(), 0);
+  lk::EndProgram();
+}
+
+TEST(ZonalpolyWindow, PointAndTermsOutsideTheirRangesAreOfferedTheNearest) {
+  mainWindow w;
+  w.Start();
+  const int dings = lk::SoundCount(lk::Sound::Ding);
+  Learner l;
+  l.pressKey();
+  l.type(QStringLiteral("1"));
+  l.type(QStringLiteral("-3"));
+  Accept(l);  // -0.9
+  l.type(QStringLiteral("5"));
+  l.type(QStringLiteral("150"));
+  At(l, Then::Cancel, [&] {
+    EXPECT_EQ(w.pointY(), -0.9);
+    EXPECT_EQ(w.terms(), 100);
+    EXPECT_EQ(w.rowCount(), 1);  // only the y row: no N was accepted
+  });
+  // Filters: the minus sign for y, digits only for N; never a point.
+  l.atDialog([&](QWidget* d) {
+    l.proposals << Dialog(d)->txtNum->text();
+    EXPECT_EQ(TypeInto(d, QStringLiteral("-1.5,2")), QStringLiteral("-152"));
+    TypeInto(d, QStringLiteral("-"));  // the value 0
+    QTest::keyClick(Dialog(d)->txtNum, Qt::Key_Return);
+  });
+  l.atDialog([&](QWidget* d) {
+    EXPECT_EQ(w.pointY(), 0.0);
+    EXPECT_EQ(TypeInto(d, QStringLiteral("-1.5,2")), QStringLiteral("152"));
+    TypeInto(d, QStringLiteral("99999999999999999999999999"));
+    QTest::keyClick(Dialog(d)->txtNum, Qt::Key_Return);
+  });
+  l.cancel();  // N: back to y
+  l.cancel();  // y: back to the menu
+  lk::test::PressKey(&w, Qt::Key_2);
+  RunUntilIdle(w, l);
+  // y = 0 is not proposed (an empty box), N stays at the largest allowed.
+  EXPECT_EQ(l.proposals, (QStringList{"-0.25", "0.9", "-0.9", "10", "10", "100", "-0.9", "100", ""}));
+  EXPECT_EQ(lk::SoundCount(lk::Sound::Ding), dings);  // only the degree dings
+  lk::EndProgram();
+}
+
+TEST(ZonalpolyWindow, ListOfPointsStartsAgainWhenFull) {
+  mainWindow w;
+  w.Start();
+  Learner l;
+  l.pressKey();
+  Accept(l);  // y
+  for (int i = 0; i < 14; ++i) Accept(l);  // N rows until the list has to start again
+  At(l, Then::Cancel, [&] {
+    const lk::Surface& list = w.pic(3)->surface();
+    lk::Surface probe(10, 10, lk::ScaleMode::Twips);
+    probe.FontSize = 12;
+    const float t = probe.TextHeight(QStringLiteral("A"));
+    // Every row printed so far fits into the picture.
+    EXPECT_LE((w.rowCount() + 0.2f) * t, list.ScaleHeight());
+    EXPECT_GE(w.rowCount(), 2);
+    EXPECT_LT(w.rowCount(), 15);
+  });
+  l.cancel();
+  lk::test::PressKey(&w, Qt::Key_2);
+  RunUntilIdle(w, l);
+  lk::EndProgram();
+}
+
+// ---- Random input --------------------------------------------------------
+
+// LESSONS_RANDOM_EVENTS and LESSONS_RANDOM_SEEDS ("first:last") make a
+// longer run by hand.
+TEST(ZonalpolyWindow, RandomInputKeepsTheLessonRunning) {
+  int events = 2000;
+  std::uint32_t first = 1, last = 4;
+  if (const QByteArray e = qgetenv("LESSONS_RANDOM_EVENTS"); !e.isEmpty()) events = e.toInt();
+  if (const QByteArray s = qgetenv("LESSONS_RANDOM_SEEDS"); !s.isEmpty()) {
+    const QList<QByteArray> parts = s.split(':');
+    first = parts.value(0).toUInt();
+    last = parts.size() > 1 ? parts.value(1).toUInt() : first;
+  }
+  for (std::uint32_t seed = first; seed <= last; ++seed) {
+    const lk::test::RandomRun run =
+        lk::test::RunRandomInput(seed, events, [] { return std::make_unique<mainWindow>(); });
+    std::printf("random input, seed %u: %d events over %d program starts\n", seed, run.events,
+                run.programs);
+    EXPECT_EQ(run.events, events) << "seed " << seed;
+    EXPECT_GE(run.programs, 1) << "seed " << seed;
+  }
+}
