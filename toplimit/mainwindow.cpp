@@ -3,7 +3,6 @@
 #include <QRadioButton>
 
 #include "dspcommon.h"
-#include "program.h"
 
 using namespace toplimit;
 
@@ -48,15 +47,6 @@ Form1::Form1() : lk::LessonWindow(Params()) {
 }
 
 void Form1::Form_Load() {}
-
-void Form1::Form_KeyDown(int keyCode, int /*shift*/) {
-  // Of the typed characters only Esc means something here.
-  if (keyCode == lk::key::Esc) Form_KeyPress(keyCode);
-}
-
-void Form1::Form_KeyPress(int keyAscii) {
-  if (keyAscii == lk::key::Esc) Form_Unload();
-}
 
 void Form1::optPrecision_Click(int index) {
   const Precision precision = index == 2 ? Precision::Double : Precision::Single;

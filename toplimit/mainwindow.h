@@ -19,7 +19,6 @@ class Form1 : public lk::LessonWindow {
   lk::Picture* pic() const { return pic_; }
 
   void optPrecision_Click(int index);
-  void Form_KeyPress(int keyAscii);
 
   // What the last click drew: the table and the font size it settled on.
   const toplimit::Table& lastTable() const { return table_; }
@@ -27,7 +26,6 @@ class Form1 : public lk::LessonWindow {
 
  protected:
   void Form_Load() override;
-  void Form_KeyDown(int keyCode, int shift) override;
 
  private:
   bool DrawTable(toplimit::Precision precision, float fontSize, bool lastTry);
