@@ -253,7 +253,7 @@ void FrmNum::keyPressEvent(QKeyEvent* e) {
 QString StrInput(LessonWindow& owner, const NumEntry& entry) {
   InputKind = entry.kind;
   FrmNum dlg(owner, entry);
-  dlg.setWindowModality(Qt::ApplicationModal);
+  ModalScope modal(&dlg);
   ShowOnTop(&dlg);
   dlg.txtNum->setFocus();
   WidenFactor = 0;
@@ -356,7 +356,7 @@ QString StrOptInput(LessonWindow& owner, bool minusAllowed) {
   AllowMinus = minusAllowed ? 1 : 0;
   OptChanged = 0;
   FrmNumOpt dlg(owner);
-  dlg.setWindowModality(Qt::ApplicationModal);
+  ModalScope modal(&dlg);
   ShowOnTop(&dlg);
   dlg.txtNum->setFocus();
   WaitWhile([&] { return dlg.isVisible(); });

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "dialogs.h"
 #include "fonts.h"
@@ -123,7 +124,8 @@ Picture* LessonWindow::AddPicture(double left, double top, double width, double 
 }
 
 void LessonWindow::LblA_Click(int item) {
-  if (item >= MenuCount()) {
+  // The last label is the end item (a lesson may leave an index out).
+  if (!menu_.empty() && item >= menu_.rbegin()->first) {
     Form_Unload();
     return;
   }
@@ -174,7 +176,8 @@ void LessonWindow::HitAnyKey() {
   LastKey = 0;
   Waiting = 1;
   if (float a = PromptAutoWait(); a > 0) AutoWait = a;
-  if (params_.promptWait == PromptWait::Modal) prompt.setWindowModality(Qt::ApplicationModal);
+  std::optional<ModalScope> modal;
+  if (params_.promptWait == PromptWait::Modal) modal.emplace(&prompt);
   prompt.show();
   if (QGuiApplication::platformName() != QLatin1String("offscreen")) prompt.raise();
   prompt.activateWindow();
@@ -231,6 +234,14 @@ void LessonWindow::keyPressEvent(QKeyEvent* k) {
   // Keys the focused control does not use come here: digits, function keys,
   // Esc, Enter; the window has the focus whenever no control took it.
   if (Ending()) return;
+  if (QWidget* modal = ModalWidget()) {
+    // The key was meant for the open prompt or dialog.
+    modal->activateWindow();
+    QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
+    QKeyEvent copy(k->type(), k->key(), k->modifiers(), k->text(), k->isAutoRepeat(), k->count());
+    QCoreApplication::sendEvent(target, &copy);
+    return;
+  }
   const int code = KeyCode(k->key(), k->modifiers());
   if (code == 0) return;
   int shift = ((k->modifiers() & Qt::ShiftModifier) ? 1 : 0) |

@@ -1,7 +1,7 @@
 #include "program.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
+#include <QPointer>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace lk {
 
@@ -123,6 +124,27 @@ void WaitWhile(const std::function<bool()>& cond) {
     SleepUntilEventOr(100);
     CheckEnd();
   }
+}
+
+namespace {
+std::vector<QPointer<QWidget>>& ModalStack() {
+  static std::vector<QPointer<QWidget>> stack;
+  return stack;
+}
+}  // namespace
+
+ModalScope::ModalScope(QWidget* dialog) { ModalStack().emplace_back(dialog); }
+ModalScope::~ModalScope() { ModalStack().pop_back(); }
+
+QWidget* ModalWidget() {
+  for (auto it = ModalStack().rbegin(); it != ModalStack().rend(); ++it)
+    if (*it && (*it)->isVisible()) return *it;
+  return nullptr;
+}
+
+bool BlockedByModal(const QWidget* w) {
+  QWidget* modal = ModalWidget();
+  return modal != nullptr && w->window() != modal;
 }
 
 ProgramSignals& ProgramSignals::Instance() {

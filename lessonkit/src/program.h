@@ -13,6 +13,8 @@
 #pragma once
 
 #include <QObject>
+
+class QWidget;
 #include <cstdint>
 #include <functional>
 
@@ -53,6 +55,22 @@ void ResetProgram();
 // Runs f, which may wait; an end of the program inside it stops it quietly.
 // Every entry from the event loop into lesson code goes through here.
 void Guard(const std::function<void()>& f);
+
+// Marks a prompt or dialog as modal for as long as the scope lives: the
+// lesson window beneath it takes no clicks and passes its keys on to it.
+// Unlike a modality of the window system, closing the lesson window still
+// ends the program at once.
+class ModalScope {
+ public:
+  explicit ModalScope(QWidget* dialog);
+  ~ModalScope();
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+};
+// The innermost open modal prompt or dialog, or nullptr.
+QWidget* ModalWidget();
+// True when input to w must wait for the open modal prompt or dialog.
+bool BlockedByModal(const QWidget* w);
 
 // Emits ended() once per end of the program; main() quits on it.
 class ProgramSignals : public QObject {

@@ -65,17 +65,20 @@ int Button(const QMouseEvent* e) {
 }  // namespace
 
 void Picture::mousePressEvent(QMouseEvent* e) {
+  if (BlockedByModal(this)) return;
   const float u = surface_.UnitsPerPixel();
   if (onMouseDown) Guard([&] { onMouseDown(Button(e), float(e->position().x()) * u, float(e->position().y()) * u); });
   if (onClick) Guard([&] { onClick(); });
 }
 
 void Picture::mouseMoveEvent(QMouseEvent* e) {
+  if (BlockedByModal(this)) return;
   const float u = surface_.UnitsPerPixel();
   if (onMouseMove) Guard([&] { onMouseMove(Button(e), float(e->position().x()) * u, float(e->position().y()) * u); });
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent* e) {
+  if (BlockedByModal(this)) return;
   const float u = surface_.UnitsPerPixel();
   if (onMouseUp) Guard([&] { onMouseUp(Button(e), float(e->position().x()) * u, float(e->position().y()) * u); });
 }
@@ -106,6 +109,7 @@ ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, pare
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* e) {
+  if (BlockedByModal(this)) return;
   if (e->button() == Qt::LeftButton && onClick) Guard([&] { onClick(); });
 }
 

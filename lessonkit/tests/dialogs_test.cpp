@@ -220,3 +220,33 @@ TEST_F(Dialogs, EndingWhileADialogIsOpenStopsTheSection) {
   EXPECT_TRUE(Ending());
   EXPECT_EQ(lk::test::OpenDialog(), nullptr);
 }
+
+TEST_F(Dialogs, ClosingTheLessonWindowUnderAnOpenDialogEndsTheProgram) {
+  bool after = false;
+  Learner l;
+  l.atDialog([this](QWidget*) { QTimer::singleShot(0, [this] { w.close(); }); });
+  Guard([&] {
+    StrInput(w, {});
+    after = true;
+  });
+  EXPECT_FALSE(after);
+  EXPECT_TRUE(Ending());
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_EQ(lk::test::OpenDialog(), nullptr);
+}
+
+TEST_F(Dialogs, TheWindowBeneathPassesItsKeysToTheDialogAndTakesNoClicks) {
+  int clicks = 0;
+  Picture* pic = w.AddPicture(0, 0, 3000, 3000);
+  pic->onClick = [&] { ++clicks; };
+  pic->show();
+  QString got = Ask(w, At(0.1f, 0.9f), [&](FrmNum*) {
+    QTest::mouseClick(pic, Qt::LeftButton);
+    QTest::keyClicks(&w, QStringLiteral("42"));
+    QTest::keyClick(&w, Qt::Key_Return);
+  });
+  EXPECT_EQ(got, QStringLiteral("42"));
+  EXPECT_EQ(clicks, 0);
+  QTest::mouseClick(pic, Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
+}

@@ -48,6 +48,7 @@ class TestLesson : public LessonWindow {
   std::vector<int> sections;
   int steps = 0, stepsDone = 0;
   int modeSeen = -1;
+  bool holdAfterPrompt = false, proceed = false;
 
  protected:
   void Exec(int item) override {
@@ -55,6 +56,9 @@ class TestLesson : public LessonWindow {
     modeSeen = mode;
     Invis();
     HitAnyKey();
+    // A section busy with something else than a prompt: the window has the keys.
+    if (holdAfterPrompt) WaitWhile([this] { return !proceed; });
+    proceed = false;
     double t0 = Now();
     for (int k = 0; k < steps; ++k) {
       WaitUntil(t0 + 0.1 * k);
@@ -88,10 +92,13 @@ TEST(Frame, PxPyMapTheCornersAndRoundHalvesToEven) {
 
 TEST(Frame, MenuKeysOnlyAtTheMenuEscAnyTimeWhereTheLessonSaysSo) {
   TestLesson w(SpikeKeys());
+  w.holdAfterPrompt = true;
   Learner l;
-  l.then([&] { PressKey(&w, Qt::Key_2); })  // during section 1: ignored
-      .pressKey()
+  l.pressKey()
+      .then([&] { PressKey(&w, Qt::Key_2); })  // during section 1: ignored
+      .then([&] { w.proceed = true; })
       .then([&] { PressKey(&w, Qt::Key_2); })  // back at the menu: section 2
+      .pressKey()
       .then([&] { PressKey(&w, Qt::Key_Escape); });  // Esc inside section 2 ends
   w.Start();
   PressKey(&w, Qt::Key_1);
@@ -102,10 +109,23 @@ TEST(Frame, MenuKeysOnlyAtTheMenuEscAnyTimeWhereTheLessonSaysSo) {
   EXPECT_FALSE(w.isVisible());
 }
 
+TEST(Frame, KeysDuringAModalPromptGoToThePrompt) {
+  TestLesson w(SpikeKeys());
+  Learner l;
+  l.then([&] { PressKey(&w, Qt::Key_2); });  // the prompt has the keys: it closes
+  w.Start();
+  PressKey(&w, Qt::Key_1);
+  EXPECT_TRUE(l.finish());
+  EXPECT_EQ(LastKey, '2');
+  EXPECT_EQ(w.sections, (std::vector<int>{1}));
+  EXPECT_EQ(w.mode, 0);
+}
+
 TEST(Frame, ZonalEscIsIgnoredDuringASectionAndEndsAtTheMenu) {
   TestLesson w(ZonalKeys());
+  w.holdAfterPrompt = true;
   Learner l;
-  l.then([&] { PressKey(&w, Qt::Key_Escape); }).pressKey();
+  l.pressKey().then([&] { PressKey(&w, Qt::Key_Escape); }).then([&] { w.proceed = true; });
   w.Start();
   PressKey(&w, Qt::Key_F1);
   EXPECT_TRUE(l.finish());
@@ -114,9 +134,11 @@ TEST(Frame, ZonalEscIsIgnoredDuringASectionAndEndsAtTheMenu) {
   EXPECT_EQ(w.mode, 0);
   EXPECT_TRUE(w.LblA(1)->isVisible());
   Learner l2;
-  l2.pressKey();
+  l2.pressKey().then([&] { w.proceed = true; });
   PressKey(&w, Qt::Key_2, Qt::KeypadModifier);  // numeric pad 2 at the menu: section 2
   EXPECT_EQ(w.sections.back(), 2);
+  PressKey(&w, Qt::Key_Escape);
+  EXPECT_TRUE(Ending());
 }
 
 TEST(Frame, EndItemAndClosingTheWindowEnd) {
