@@ -34,6 +34,15 @@ std::vector<bool> InkMask(const lk::Surface& s) {
   return m;
 }
 
+// The right end, in twips, of the ink in a band of rows between x1 and x2
+// (0 when the band is empty).
+float InkEnd(const lk::Surface& s, float x1, float x2, float y1, float y2) {
+  for (int x = int(x2 / 15) - 1; x >= int(x1 / 15); --x)
+    for (int y = int(y1 / 15); y < int(y2 / 15); ++y)
+      if (s.PixelAt(x, y) != s.BackColor()) return float(x + 1) * 15;
+  return 0;
+}
+
 ur::Layout LayoutOf(const lk::Surface& s) {
   return ur::MakeLayout(s.TextWidth(QStringLiteral("A")), s.TextHeight(QStringLiteral("A")));
 }
@@ -127,6 +136,32 @@ TEST(Window, DoubleButtonDrawsTwoColumnsAndAppends) {
   EXPECT_GT(Ink(w.pic(1)->surface()), 0);
   EXPECT_EQ(InkMask(s), before);
   lk::EndProgram();
+}
+
+TEST(Window, SingleTableWritesLongDecimalsDoubleTableShortOnes) {
+  // The single-precision table pads its exponent forms to 14 decimals, the
+  // double one to 6: from 2^-10 on each single row runs eight digits further
+  // than the double row beside it; above that both write the same short
+  // exact decimals.
+  Form1 w;
+  w.Start();
+  Click(w.optPrecision(1));
+  Click(w.optPrecision(2));
+  const lk::Surface& single = w.pic(1)->surface();
+  const lk::Surface& dbl = w.pic(2)->surface();
+  const ur::Layout l = LayoutOf(single);
+  const float digits7 = single.TextWidth(QStringLiteral("0000000"));
+  const float column2 = l.x0 + 14 * l.w;  // the double table's second column
+  for (int row = 1; row <= 24; ++row) {
+    const float y = row * l.lh + l.y0;
+    const float a = InkEnd(single, 0, single.ScaleWidth(), y, y + l.lh);
+    const float b = InkEnd(dbl, 0, column2 - 1, y, y + l.lh);
+    ASSERT_GT(b, l.x0) << row;
+    if (row <= 10)
+      EXPECT_NEAR(a, b, 1.5f * 15) << row;
+    else
+      EXPECT_GT(a - b, digits7) << row;
+  }
 }
 
 TEST(Window, EscEndsTheProgramWhereverTheFocusIs) {
