@@ -309,15 +309,35 @@ void mainWindow::DspEq(float y) {
   f.FontSize = size;
 }
 
+namespace {
+
+// The frame both introduction figures share: the picture's size, the
+// mapping, the Sun and the radii of the animation.
+struct DemoFrame {
+  int W, H;
+  OrbitFigure fig;
+  float sunX, sunY, sunR, planetR;
+  DemoFrame(const Surface& s, const OrbitShape& shape)
+      : W(int(Rounded(s.ScaleWidth()))),
+        H(int(Rounded(s.ScaleHeight()))),
+        fig(OrbitFigure::ForIntroduction(shape.a, W, H)),
+        sunX(float(fig.px(-shape.a * shape.e))),
+        sunY(float(fig.py(0))),
+        sunR(float(ToPixel32(0.1 * shape.a * (W / 2.0) / fig.xmax()))),
+        planetR(float(ToPixel32(0.7 * sunR))) {}
+};
+
+}  // namespace
+
 // The static figure: the Sun, a planet at 30 degrees, r and theta.
 void mainWindow::ExecDemo() {
   Surface& s = picDemo_[0]->surface();
   s.Cls();
   demo_ = DemoPlanet();
   const OrbitShape& shape = demo_.shape();
-  const double W = Rounded(s.ScaleWidth()), H = Rounded(s.ScaleHeight());
-  const OrbitFigure fig = OrbitFigure::ForIntroduction(shape.a, W, H);
-  const float sunX = fig.px(-shape.a * shape.e), sunY = fig.py(0);
+  const DemoFrame d(s, shape);
+  const OrbitFigure& fig = d.fig;
+  const float sunX = d.sunX, sunY = d.sunY;
 
   s.FontSize = 12;
   s.ForeColor = kFigureInk;
@@ -344,16 +364,14 @@ void mainWindow::ExecDemo1() {
   Surface& s = picDemo_[1]->surface();
   s.Cls();
   s.FillSolid = true;
-  const OrbitShape& shape = demo_.shape();
-  const double W = Rounded(s.ScaleWidth()), H = Rounded(s.ScaleHeight());
-  const OrbitFigure fig = OrbitFigure::ForIntroduction(shape.a, W, H);
-  const float sunR = float(ToPixel32(0.1 * shape.a * (W / 2) / fig.xmax()));
-  const float planetR = float(ToPixel32(0.7 * sunR));
-  const float sunX = fig.px(-shape.a * shape.e), sunY = fig.py(0);
+  const DemoFrame d(s, demo_.shape());
+  const OrbitFigure& fig = d.fig;
+  const float sunX = d.sunX, sunY = d.sunY, sunR = d.sunR, planetR = d.planetR;
+  const float midX = d.W / 2.0f, midY = d.H / 2.0f;
 
-  s.Line(0, float(H / 2), sunX - sunR, float(H / 2), kDemoAxis);
-  s.Line(sunX + sunR, float(H / 2), float(W - 1), float(H / 2), kDemoAxis);
-  s.Line(float(W / 2), 0, float(W / 2), float(H - 1), kDemoAxis);
+  s.Line(0, midY, sunX - sunR, midY, kDemoAxis);
+  s.Line(sunX + sunR, midY, float(d.W - 1), midY, kDemoAxis);
+  s.Line(midX, 0, midX, float(d.H - 1), kDemoAxis);
 
   const OrbitSample planet = demo_.Position();
   const int k = std::min(demo_.trailCount(), kTrailLast);
@@ -642,25 +660,46 @@ void mainWindow::pic4_Working(int k) {
   s.FontSize = 12;
   cw4_ = s.TextWidth(QStringLiteral("d"));
   lh4_ = 0.9f * s.TextHeight(QStringLiteral("d"));
-  const float tab1 = 2 * cw4_, tab2 = 8 * cw4_, tab3 = 19 * cw4_, tab4 = 30 * cw4_;
   const float y = 3 * lh4_;
   float x;
   switch (k) {
     case 4: DspDiff(); break;
     case 7:
-      x = tab1 + 0.1f * cw4_;
+      x = Tab(1) + 0.1f * cw4_;
       lk::PrintText(s, x, y, QStringLiteral("次数"));
-      x = tab2;
+      x = Tab(2);
       lk::PrintText(s, x, y, QStringLiteral("Fourier 係数"));
       break;
     case 9:
-      x = tab3 + 2 * cw4_;
+      x = Tab(3) + 2 * cw4_;
       lk::PrintText(s, x, y, QStringLiteral("理論値"));
-      x = tab4 + 2 * cw4_;
+      x = Tab(4) + 2 * cw4_;
       lk::PrintText(s, x, y, QStringLiteral("差"));
       break;
     default: break;
   }
+}
+
+// Column k of the results table (1 order, 2 Fourier, 3 theory, 4 difference).
+float mainWindow::Tab(int k) const {
+  static constexpr float kTabs[] = {0, 2, 8, 19, 30};
+  return kTabs[k] * cw4_;
+}
+
+// Rows n = 0 .. 8 of the table, a quarter of a second apart.
+void mainWindow::PacedRows(const std::function<void(Surface&, int n, float y)>& printRow) {
+  Surface& s = pic_[4]->surface();
+  const double t0 = lk::Now();
+  for (int n = 0; n < kCoefficients; ++n) {
+    lk::WaitUntil(t0 + RowDeadline(n));
+    printRow(s, n, (4.4f + n) * lh4_);
+  }
+}
+
+// A coefficient in column k, one character further right where it has no minus.
+void mainWindow::PrintCoefficient(Surface& s, int k, float y, double value) {
+  float x = Tab(k) + (ShiftsForSign(value) ? cw4_ : 0);
+  lk::PrintText(s, x, y, lk::Q(lk::Trim(lk::Format(value, "#0.00000"))));
 }
 
 // The closure of the angle after one period.
@@ -688,35 +727,22 @@ void mainWindow::DspDiff() {
 }
 
 void mainWindow::dspFourierCoeff() {
-  Surface& s = pic_[4]->surface();
-  const float cw = cw4_, lh = lh4_;
-  const float tab1 = 2 * cw, tab2 = 8 * cw;
-  const double t0 = lk::Now();
-  for (int n = 0; n < kCoefficients; ++n) {
-    lk::WaitUntil(t0 + RowDeadline(n));
-    const float y = (4.4f + n) * lh;
-    float x = tab1 + (n < 10 ? cw : 0);
+  PacedRows([this](Surface& s, int n, float y) {
+    float x = Tab(1) + (n < 10 ? cw4_ : 0);
     lk::PrintText(s, x, y, QString::number(n));
-    x = tab2 + (ShiftsForSign(c_[n]) ? cw : 0);
-    lk::PrintText(s, x, y, lk::Q(lk::Trim(lk::Format(c_[n], "#0.00000"))));
-  }
+    PrintCoefficient(s, 2, y, c_[n]);
+  });
 }
 
 void mainWindow::ExecCompare() {
   theory_ = TheoryCoefficients(e_);
   const Coefficients diff = Differences(c_, theory_);
-  Surface& s = pic_[4]->surface();
-  const float cw = cw4_, lh = lh4_;
-  const float tab3 = 19 * cw, tab4 = 30 * cw;
-  const double t0 = lk::Now();
-  for (int n = 0; n < kCoefficients; ++n) {
-    lk::WaitUntil(t0 + RowDeadline(n));
-    const float y = (4.4f + n) * lh;
-    float x = tab3 + (ShiftsForSign(theory_[n]) ? cw : 0);
-    lk::PrintText(s, x, y, lk::Q(lk::Trim(lk::Format(theory_[n], "#0.00000"))));
-    x = tab4 + (diff[n] < 0 ? 0 : cw);
+  PacedRows([&](Surface& s, int n, float y) {
+    PrintCoefficient(s, 3, y, theory_[n]);
+    float x = Tab(4) + (diff[n] < 0 ? 0 : cw4_);
     lk::PrintENum(s, x, y, lk::FormatQ(diff[n], "0.00E-##"));
-  }
-  float x = 9.5f * cw;
-  lk::PrintText(s, x, (4.4f + kCoefficients - 1 + 1.5f) * lh, QStringLiteral(" よく合っていますか ?"));
+  });
+  float x = 9.5f * cw4_;
+  lk::PrintText(pic_[4]->surface(), x, (4.4f + kCoefficients - 1 + 1.5f) * lh4_,
+                QStringLiteral(" よく合っていますか ?"));
 }

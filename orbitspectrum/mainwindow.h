@@ -12,6 +12,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -75,6 +76,9 @@ class mainWindow : public lk::LessonWindow {
   void pic3_ShowMsg(int k);
   void pic4_Working(int k);
   void DspDiff();
+  float Tab(int k) const;
+  void PacedRows(const std::function<void(lk::Surface&, int n, float y)>& printRow);
+  void PrintCoefficient(lk::Surface& s, int k, float y, double value);
   // Pauses.
   void HitAnyKey();
   void Wait();
