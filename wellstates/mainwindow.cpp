@@ -15,7 +15,15 @@ namespace {
 
 // Layout of the window, in twips.
 constexpr int kClientWidth = 15270, kClientHeight = 11040;
-constexpr int kPicTop = 600;
+
+// Where the introduction pic(0) and the plot pic(1) go.
+struct TwRect {
+  double left, top, width, height;
+};
+constexpr TwRect kIntroRect{300, 600, kClientWidth - 100, kClientHeight - 1000};
+constexpr TwRect kPlotRect{10, 600, kClientWidth - 100, 0.75 * kClientHeight};
+
+void Place(QWidget* w, const TwRect& r) { PlaceTw(w, r.left, r.top, r.width, r.height); }
 
 // Colours of the plot.
 constexpr Color kHeadColor = RGB(0, 0, 190);
@@ -53,8 +61,10 @@ mainWindow::mainWindow() : LessonWindow(Params()) {
   title_->setAlignment(Qt::AlignCenter);
   PlaceTw(title_, (kClientWidth - 7000) / 2.0, 90, 7000, 480);
 
-  pic_[0] = AddPicture(300, kPicTop, kClientWidth - 100, kClientHeight - 1000, ScaleMode::Twips);
-  pic_[1] = AddPicture(10, kPicTop, kClientWidth - 100, 0.75 * kClientHeight, ScaleMode::Pixels);
+  pic_[0] = AddPicture(kIntroRect.left, kIntroRect.top, kIntroRect.width, kIntroRect.height,
+                       ScaleMode::Twips);
+  pic_[1] = AddPicture(kPlotRect.left, kPlotRect.top, kPlotRect.width, kPlotRect.height,
+                       ScaleMode::Pixels);
   pic_[0]->hide();
   pic_[1]->hide();
 }
@@ -82,7 +92,7 @@ void mainWindow::Timer1_Timer() {
 
 void mainWindow::ShowIntroduction() {
   Picture* intro = pic_[0];
-  PlaceTw(intro, 300, kPicTop, kClientWidth - 100, kClientHeight - 1000);
+  Place(intro, kIntroRect);
   intro->show();
   RepaintIntroduction();
   if (stage_ != IntroLast) {
@@ -183,18 +193,16 @@ void mainWindow::PaintIntroduction(Surface& p) {
 
 void mainWindow::PreparePlot() {
   Picture* pic1 = pic_[1];
-  PlaceTw(pic1, 10, kPicTop, kClientWidth - 100, 0.75 * kClientHeight);
+  Place(pic1, kPlotRect);
   pic1->show();
   Surface& p = pic1->surface();
   p.Resize(pic1->width(), pic1->height());
   p.SetBackColor(col::FormBack);
   p.FontSize = kPlotFontSize;
-  // x from -10 at the left edge (the part left of -L holds the energy axis and
-  // the legend) to 6.5; y from -2.5 at the bottom to 12.5.
-  plot.xmin = -1.3 * L - 2.2;
-  plot.xmax = 1.45 * L - 2.2;
-  plot.ymin = -0.25 * Emax;
-  plot.ymax = 1.25 * Emax;
+  plot.xmin = kPlotXMin;
+  plot.xmax = kPlotXMax;
+  plot.ymin = kPlotYMin;
+  plot.ymax = kPlotYMax;
   plot.W = int(p.ScaleWidth());
   plot.H = int(p.ScaleHeight());
   Paint1(p);
@@ -240,9 +248,8 @@ void mainWindow::Paint1(Surface& p) {
   PrintVar(p, x, float(py(1.1 * Emax)), QStringLiteral("E"));
 
   // The potential well, shaded column by column.
-  const PlotMap map(plot.W, plot.H);
   for (int i = px(-L); i <= px(L); ++i) {
-    p.Line(i, py(0), i, py(potentialTop(map.columnX(i))), kWellColor);
+    p.Line(i, py(0), i, py(potentialTop(columnX(i, plot.W))), kWellColor);
   }
 
   // The eigenvalues n + 1/2: a tick on the energy axis, and dotted lines in

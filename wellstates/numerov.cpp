@@ -113,16 +113,8 @@ std::string energyText(double energy) { return lk::LeadZero(lk::NumStr(energy));
 
 // ---------------------------------------------------------------------------
 
-int PlotMap::px(double x) const {
-  return lk::CLng((1.3 * kHalfWidth + x + 2.2) / (2.75 * kHalfWidth) * width_);
-}
-
-int PlotMap::py(double y) const {
-  return lk::CLng((1.25 * kEnergyTop - y) / (1.5 * kEnergyTop) * height_);
-}
-
-double PlotMap::columnX(int i) const {
-  return 2.75 * kHalfWidth * i / width_ - 1.3 * kHalfWidth - 2.2;
+double columnX(int i, int width) {
+  return 2.75 * kHalfWidth * i / width - 1.3 * kHalfWidth - 2.2;
 }
 
 double potentialTop(double x) { return std::min(kEnergyTop, x * x / 2.0); }

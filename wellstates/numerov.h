@@ -168,26 +168,19 @@ EnergyEntry readEnergy(std::string_view text);
 std::string energyText(double energy);
 
 // ---------------------------------------------------------------------------
-// The plot.  The picture is W x H pixels; x runs from -10 at the left edge to
-// 6.5 at the right (the part left of -L holds the energy axis and the legend),
-// y from 12.5 at the top to -2.5 at the bottom.
+// The plot.  Its world window: x from -10 at the left edge to 6.5 at the right
+// (the part left of -L holds the energy axis and the legend), y from -2.5 at
+// the bottom to 12.5 at the top.  The window maps it onto the picture with
+// its px and py.
 
-class PlotMap {
- public:
-  PlotMap(int width, int height) : width_(width), height_(height) {}
-  int width() const { return width_; }
-  int height() const { return height_; }
+inline constexpr double kPlotXMin = -1.3 * kHalfWidth - 2.2;
+inline constexpr double kPlotXMax = 1.45 * kHalfWidth - 2.2;
+inline constexpr double kPlotYMin = -0.25 * kEnergyTop;
+inline constexpr double kPlotYMax = 1.25 * kEnergyTop;
 
-  // World to pixel, rounded to the nearest pixel.
-  int px(double x) const;
-  int py(double y) const;
-  // The abscissa at the left edge of pixel column i (px of it gives i back).
-  double columnX(int i) const;
-
- private:
-  int width_;
-  int height_;
-};
+// The abscissa at the left edge of pixel column i of a plot `width` pixels
+// wide: the inverse of px, so the shading of the well can go column by column.
+double columnX(int i, int width);
 
 // Height of the shaded potential at x: x^2/2, cut at E_max.
 double potentialTop(double x);

@@ -150,13 +150,18 @@ TEST(EnergyEntry, HostileTexts) {
   EXPECT_EQ(checkEnergy(std::nan("")).verdict, EnergyVerdict::NotPositive);
 }
 
-TEST(PlotMap, VisibleRangeAndFrame) {
-  const PlotMap map(660, 480);
-  EXPECT_EQ(map.px(-10.0), 0);
-  EXPECT_EQ(map.px(6.5), 660);
-  EXPECT_EQ(map.py(12.5), 0);
-  EXPECT_EQ(map.py(-2.5), 480);
-  for (int i = 0; i <= map.width(); ++i) ASSERT_EQ(map.px(map.columnX(i)), i);
+TEST(Plot, WorldWindowAndFrame) {
+  // x from -10 to 6.5, y from -2.5 to 12.5: the well from -6 to 6 with the
+  // energy axis and the legend left of it.
+  EXPECT_NEAR(kPlotXMin, -10.0, 1e-12);
+  EXPECT_NEAR(kPlotXMax, 6.5, 1e-12);
+  EXPECT_NEAR(kPlotYMin, -2.5, 1e-12);
+  EXPECT_NEAR(kPlotYMax, 12.5, 1e-12);
+  // Pixel columns spread the world window evenly.
+  EXPECT_NEAR(columnX(0, 660), -10.0, 1e-12);
+  EXPECT_NEAR(columnX(660, 660), 6.5, 1e-12);
+  EXPECT_NEAR(columnX(330, 660), -1.75, 1e-12);
+  EXPECT_NEAR(columnX(1, 660) - columnX(0, 660), 16.5 / 660, 1e-12);
   EXPECT_EQ(levelEnergies().size(), 10u);
   EXPECT_EQ(levelEnergies().back(), 9.5);
   for (int dir : {1, -1}) {

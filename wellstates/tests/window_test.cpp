@@ -187,8 +187,18 @@ TEST(WellstatesWindow, PlotFrameShowsTheWellAndItsLevels) {
   Learner learner;
   std::map<std::string, Color> at;
   int levelDots = 0, levelInside = 0, curveNear = 0;
+  int columnsOff = -1;
+  QSize picSize, plotSize;
+  std::vector<int> edges;
   learner.pressKey().pressKey().pressKey().atDialog([&](QWidget*) {
     const lk::Surface& s = w->pic(1)->surface();
+    // The world window fills the picture: x -10 .. 6.5, y -2.5 .. 12.5, and
+    // each pixel column's abscissa maps back onto that column.
+    picSize = QSize(s.WidthPx(), s.HeightPx());
+    plotSize = QSize(w->plot.W, w->plot.H);
+    edges = {w->px(-10), w->px(6.5), w->py(12.5), w->py(-2.5)};
+    columnsOff = 0;
+    for (int i = 0; i <= w->plot.W; ++i) columnsOff += w->px(columnX(i, w->plot.W)) != i;
     at["inside well"] = s.PixelAt(w->px(3), w->py(2));       // 2 < 3^2/2
     at["above well"] = s.PixelAt(w->px(1.2), w->py(2.2));    // 2.2 > 1.2^2/2, no level
     at["x axis"] = s.PixelAt(w->px(2.5), w->py(-1.25));
@@ -207,6 +217,9 @@ TEST(WellstatesWindow, PlotFrameShowsTheWellAndItsLevels) {
   }).cancel();
   RunLesson(*w);
 
+  EXPECT_EQ(plotSize, picSize);
+  EXPECT_EQ(edges, (std::vector<int>{0, picSize.width(), 0, picSize.height()}));
+  EXPECT_EQ(columnsOff, 0);
   EXPECT_EQ(at["inside well"], lk::RGB(200, 200, 200));
   EXPECT_EQ(at["above well"], lk::col::FormBack);
   EXPECT_EQ(at["x axis"], lk::RGB(64, 64, 64));
