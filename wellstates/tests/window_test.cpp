@@ -186,7 +186,7 @@ TEST(WellstatesWindow, PlotFrameShowsTheWellAndItsLevels) {
   auto w = std::make_unique<mainWindow>();
   Learner learner;
   std::map<std::string, Color> at;
-  int levelDots = 0, levelInside = 0, curveNear = 0;
+  int levelDots = 0, levelInside = 0, curveNear = 0, headInk = 0, headInkBelow = 0;
   int columnsOff = -1;
   QSize picSize, plotSize;
   std::vector<int> edges;
@@ -199,6 +199,16 @@ TEST(WellstatesWindow, PlotFrameShowsTheWellAndItsLevels) {
     edges = {w->px(-10), w->px(6.5), w->py(12.5), w->py(-2.5)};
     columnsOff = 0;
     for (int i = 0; i <= w->plot.W; ++i) columnsOff += w->px(columnX(i, w->plot.W)) != i;
+    // The heading in dark blue on the top line, nothing of its colour below.
+    const int head = int(5 + s.TextHeight(QStringLiteral("A")) + 2);
+    auto headBlue = [](Color c) { return c == lk::RGB(0, 0, 190); };
+    headInk = CountPixels(s, 0, head, headBlue);
+    headInkBelow = CountPixels(s, head, s.HeightPx(), headBlue);
+    // On the energy axis (at -6.6) the whole energies tick to the left in the
+    // axis colour, the levels n + 1/2 to the right in the level colour.
+    at["tick E = 4"] = s.PixelAt(w->px(-6.6) - 3, w->py(4));
+    at["tick level 3.5"] = s.PixelAt(w->px(-6.6) + 3, w->py(3.5));
+    at["left of level 3.5"] = s.PixelAt(w->px(-6.6) - 3, w->py(3.5));
     at["inside well"] = s.PixelAt(w->px(3), w->py(2));       // 2 < 3^2/2
     at["above well"] = s.PixelAt(w->px(1.2), w->py(2.2));    // 2.2 > 1.2^2/2, no level
     at["x axis"] = s.PixelAt(w->px(2.5), w->py(-1.25));
@@ -220,6 +230,11 @@ TEST(WellstatesWindow, PlotFrameShowsTheWellAndItsLevels) {
   EXPECT_EQ(plotSize, picSize);
   EXPECT_EQ(edges, (std::vector<int>{0, picSize.width(), 0, picSize.height()}));
   EXPECT_EQ(columnsOff, 0);
+  EXPECT_GT(headInk, 100);
+  EXPECT_EQ(headInkBelow, 0);
+  EXPECT_EQ(at["tick E = 4"], lk::RGB(64, 64, 64));
+  EXPECT_EQ(at["tick level 3.5"], lk::RGB(180, 0, 180));
+  EXPECT_EQ(at["left of level 3.5"], lk::col::FormBack);
   EXPECT_EQ(at["inside well"], lk::RGB(200, 200, 200));
   EXPECT_EQ(at["above well"], lk::col::FormBack);
   EXPECT_EQ(at["x axis"], lk::RGB(64, 64, 64));
@@ -347,6 +362,33 @@ TEST(WellstatesWindow, DivergentTrialStopsAtTheBoundWithTheSound) {
   EXPECT_EQ(learner.proposals[2], QStringLiteral("1.5"));
 }
 
+// The entry dialog sits at a tenth of the width and 0.91 of the height of
+// the window and asks for E in dark blue.
+TEST(WellstatesWindow, EntryDialogPlaceAndPrompt) {
+  auto w = std::make_unique<mainWindow>();
+  QPoint at, wanted;
+  int promptInk = -1, otherInk = -1;
+  Learner learner;
+  learner.pressKey().pressKey().pressKey().atDialog([&](QWidget* d) {
+    const QRect g = w->frameGeometry();
+    wanted = QPoint(g.left() + int(std::lround(0.1 * g.width())),
+                    g.top() + int(std::lround(0.91 * g.height())));
+    at = d->pos();
+    lk::Picture* pic = qobject_cast<lk::FrmNum*>(d)->picNum;
+    pic->grab();  // paints the prompt through the window's PaintInput
+    const lk::Surface& s = pic->surface();
+    promptInk = CountPixels(s, 0, s.HeightPx(), [](Color c) { return c == lk::RGB(0, 0, 128); });
+    otherInk = CountPixels(s, 0, s.HeightPx(), [](Color c) {
+      return c != lk::col::FormBack && Red(c) > 100 && Blue(c) < 100;
+    });
+  }).cancel();
+  RunLesson(*w);
+
+  EXPECT_EQ(at, wanted);
+  EXPECT_GT(promptInk, 50);
+  EXPECT_EQ(otherInk, 0);
+}
+
 TEST(WellstatesWindow, EscAndCancelInTheDialogEndTheProgram) {
   {
     auto w = std::make_unique<mainWindow>();
@@ -366,6 +408,37 @@ TEST(WellstatesWindow, EscAndCancelInTheDialogEndTheProgram) {
     EXPECT_EQ(w->trialCount(), 1);
     EXPECT_FALSE(w->isVisible());
   }
+}
+
+// Closing the window in the middle of a sweep ends the program there: the
+// curve stays unfinished and nothing more is drawn.
+TEST(WellstatesWindow, ClosingTheWindowMidSweepStopsTheDrawing) {
+  auto w = std::make_unique<mainWindow>();
+  // The close comes while the sweep draws (as a close event would arrive
+  // while a step waits for its time); every later stroke is counted.
+  lk::Surface& s = w->pic(1)->surface();
+  const auto shown = s.Changed;
+  int sweepStrokes = 0, strokesAfterEnd = 0;
+  QImage atClose;
+  s.Changed = [&] {
+    if (lk::Ending()) {
+      ++strokesAfterEnd;
+    } else if (w->stage() == mainWindow::Sweep && ++sweepStrokes == 300) {
+      atClose = s.Image().copy();
+      w->close();
+    }
+    shown();
+  };
+  Learner learner;
+  learner.pressKey().pressKey().pressKey().type(QStringLiteral("2.5"));
+  RunLesson(*w);
+  s.Changed = shown;
+
+  EXPECT_EQ(sweepStrokes, 300);
+  EXPECT_EQ(strokesAfterEnd, 0);
+  EXPECT_TRUE(s.Image() == atClose) << "drawn after the end";
+  EXPECT_GT(CurveMisses(*w, 2.5, lk::Palette[1]), 0) << "the sweep ran to its end";
+  EXPECT_EQ(lk::test::OpenDialog(), nullptr);
 }
 
 // Out of range: a sound, the corrected energy offered, the question again,
