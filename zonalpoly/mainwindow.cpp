@@ -29,7 +29,8 @@ constexpr double kListGap = 120, kListHeight = 3500;
 
 // Where the number-entry dialog opens, as shares of the window.
 constexpr float kEntryA = 0.13f, kEntryB = 0.91f;
-// The y prompt is longer than the others: the box gives up some width.
+// While y is asked for, the box grows to the left by this share of the
+// dialog: a signed entry is longer than a degree or a number of terms.
 constexpr float kPointWiden = 0.05f;
 
 constexpr lk::Color kGridColor = lk::RGB(51, 51, 51);
@@ -550,7 +551,7 @@ void mainWindow::PaintCompleteness(lk::Surface& p) {
 
   x = 0;
   y = line(4);
-  lk::PrintSym(p, x, y, QStringLiteral("d"));
+  lk::PrintText(p, x, y, QStringLiteral("δ"));
   lk::PrintText(p, x, y, QStringLiteral("("));
   lk::PrintVar(p, x, y, QStringLiteral("x"));
   lk::PrintText(p, x, y, QStringLiteral("－"));
