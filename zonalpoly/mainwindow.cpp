@@ -232,7 +232,7 @@ void mainWindow::Exec1() {
   for (;;) {
     const QString text = StrInput(kAskDegree);
     if (text.isEmpty()) {
-      EndSection1();
+      LeaveSection();
       return;
     }
     // The curve before the new one is set off by a thicker line, also when
@@ -254,10 +254,16 @@ void mainWindow::Exec1() {
   }
 }
 
-void mainWindow::EndSection1() {
-  pic_[1]->hide();
-  pic_[1]->surface().Cls();
+// Back to the menu from either section: the pictures go away empty, the
+// lists start afresh, and the window's own text is cleared.
+void mainWindow::LeaveSection() {
+  StopTimer1();
+  for (int i = 1; i <= 3; ++i) {
+    pic_[i]->hide();
+    pic_[i]->surface().Cls();
+  }
   curves_.Clear();
+  rows_ = 0;
   mode = zp::kModeIdle;
   form().Cls();
   Vis();
@@ -267,16 +273,27 @@ void mainWindow::EndSection1() {
 // with a broad pen, so it shows along the top edge); not paced, at once with
 // the medium pen, to set off the previous curve.
 void mainWindow::DrawGraph(int n, bool paced) {
+  DrawCurve(
+      zp::kGraphLastIndex, [n](int k) { return zp::GraphPoint(n, k); },
+      !paced ? 2 : (n == 0 ? 3 : 1), paced ? zp::GraphPointDue : nullptr);
+}
+
+// A curve on the plot in the current colour: a dot at point 0, then a line to
+// each further point.  With due, point k waits until due(k) seconds after the
+// start, so the pace does not depend on the machine; without, all at once.
+void mainWindow::DrawCurve(int last, const std::function<zp::PlotPoint(int)>& point, int width,
+                           double (*due)(int)) {
   lk::Surface& s = pic_[1]->surface();
   const lk::Color c = lk::CurColor;
   const double start = lk::Now();
-  s.DrawWidth = !paced ? 2 : (n == 0 ? 3 : 1);
-  const zp::PlotPoint first = zp::GraphPoint(n, 0);
-  s.PSet(float(px(first.x)), float(py(first.y)), c);
-  for (int k = 1; k <= zp::kGraphLastIndex; ++k) {
-    const zp::PlotPoint p = zp::GraphPoint(n, k);
-    s.LineTo(float(px(p.x)), float(py(p.y)), c);
-    if (paced) lk::WaitUntil(start + zp::GraphPointDue(k));
+  s.DrawWidth = width;
+  for (int k = 0; k <= last; ++k) {
+    const zp::PlotPoint p = point(k);
+    if (k == 0)
+      s.PSet(float(px(p.x)), float(py(p.y)), c);
+    else
+      s.LineTo(float(px(p.x)), float(py(p.y)), c);
+    if (due) lk::WaitUntil(start + due(k));
   }
   s.DrawWidth = 1;
 }
@@ -388,7 +405,7 @@ void mainWindow::Timer1_Timer() {
 void mainWindow::Exec22() {
   const QString text = StrInput(kAskPoint);
   if (text.isEmpty()) {
-    EndSection2();
+    LeaveSection();
     return;
   }
   const zp::Checked<double> point = zp::CheckPoint(lk::Val(S(text)));
@@ -448,33 +465,12 @@ void mainWindow::PrintPointRow() {
   lk::PrintText(list, x, top, QStringLiteral("の値: ") + lk::FormatQ(y_, "#0.###"));
 }
 
-// S_N(x; y) over the sum grid; a curve takes 2 s.
+// S_N(x; y) over the sum grid with the medium pen; a curve takes 2 s.
 void mainWindow::DrawPartialSum() {
-  lk::Surface& s = pic_[1]->surface();
-  const lk::Color c = lk::CurColor;
-  const double start = lk::Now();
-  s.DrawWidth = 2;
-  for (int k = 0; k <= zp::kSumLastIndex; ++k) {
-    const zp::PlotPoint p = zp::SumPoint(N_, y_, k);
-    if (k == 0)
-      s.PSet(float(px(p.x)), float(py(p.y)), c);
-    else
-      s.LineTo(float(px(p.x)), float(py(p.y)), c);
-    lk::WaitUntil(start + zp::SumPointDue(k));
-  }
-  s.DrawWidth = 1;
-}
-
-void mainWindow::EndSection2() {
-  StopTimer1();
-  for (int i = 1; i <= 3; ++i) {
-    pic_[i]->hide();
-    pic_[i]->surface().Cls();
-  }
-  mode = zp::kModeIdle;
-  rows_ = 0;
-  form().Cls();
-  Vis();
+  const int N = N_;
+  const double y = y_;
+  DrawCurve(
+      zp::kSumLastIndex, [N, y](int k) { return zp::SumPoint(N, y, k); }, 2, zp::SumPointDue);
 }
 
 void mainWindow::DrawFrame2() {

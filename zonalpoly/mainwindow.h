@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "legendre.h"
 #include "lessonwindow.h"
@@ -48,7 +49,6 @@ class mainWindow : public lk::LessonWindow {
   void Exec1();
   void DrawFrame1();
   void DrawGraph(int n, bool paced);
-  void EndSection1();
 
   // Section 2: completeness.
   void Exec2();
@@ -59,7 +59,11 @@ class mainWindow : public lk::LessonWindow {
   void DrawPartialSum();
   float NextRow(bool keepPoint);
   void PrintPointRow();
-  void EndSection2();
+
+  // Both sections.
+  void DrawCurve(int last, const std::function<zonalpoly::PlotPoint(int)>& point, int width,
+                 double (*due)(int));
+  void LeaveSection();
 
   void PlacePicture(lk::Picture* p, double left, double top, double width, double height);
 
