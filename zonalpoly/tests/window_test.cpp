@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -92,6 +94,29 @@ double Sum(int N, double x, double y) {
   for (int i = 0; i <= N; ++i)
     s += (i + 0.5) * std::legendre(unsigned(i), x) * std::legendre(unsigned(i), y);
   return s;
+}
+
+// True when colour c occurs in the column x between rows y1 and y2.
+bool ColumnHas(const lk::Surface& s, int x, int y1, int y2, lk::Color c) {
+  for (int y = std::min(y1, y2); y <= std::max(y1, y2); ++y)
+    if (s.PixelAt(x, y) == c) return true;
+  return false;
+}
+
+// True when something dark is drawn in the rectangle (pixels, ends included).
+bool DarkIn(const lk::Surface& s, int x1, int y1, int x2, int y2) {
+  for (int y = y1; y <= y2; ++y)
+    for (int x = x1; x <= x2; ++x) {
+      const lk::Color c = s.PixelAt(x, y);
+      if (((c >> 16) & 255) < 100 && ((c >> 8) & 255) < 100 && (c & 255) < 100) return true;
+    }
+  return false;
+}
+
+// Where a prompt placed at shares (a, b) of the main window must be.
+QPoint PlacedAt(const QWidget& w, double a, double b) {
+  const QRect g = w.frameGeometry();
+  return {g.left() + int(std::lround(a * g.width())), g.top() + int(std::lround(b * g.height()))};
 }
 
 int MenuLabelsShown(const mainWindow& w) {
@@ -338,7 +363,7 @@ TEST(ZonalpolyWindow, DegreeTextsCommaColoursAndOddEntries) {
 
 // ---- Section 2 -----------------------------------------------------------
 
-TEST(ZonalpolyWindow, PartialSumsForTenTwentyFortyThenBackToYThenMenu) {
+TEST(ZonalpolyWindow, PartialSumsForTenToHundredThenBackToYThenMenu) {
   mainWindow w;
   w.Start();
   Learner l;
@@ -351,7 +376,7 @@ TEST(ZonalpolyWindow, PartialSumsForTenTwentyFortyThenBackToYThenMenu) {
     EXPECT_TRUE(AnyDark(w.pic(2)->surface()));  // the narration
     EXPECT_EQ(w.rowCount(), 0);
   });
-  for (int i = 0; i < 3; ++i) Accept(l);  // N = 10, 20, 40 as proposed
+  for (int i = 0; i < 4; ++i) Accept(l);  // N = 10, 20, 40, 100 as proposed
   At(l, Then::Cancel, [&] {
     EXPECT_EQ(w.mode, 23);
     EXPECT_EQ(lk::InputKind, 2);
@@ -368,11 +393,18 @@ TEST(ZonalpolyWindow, PartialSumsForTenTwentyFortyThenBackToYThenMenu) {
     // Far from y the sums are small: the curve for 40 is near the axis.
     EXPECT_TRUE(ColourNear(plot, w.px(0.75), w.py(Sum(40, 0.75, y)), lk::Palette[3]));
     EXPECT_LT(std::fabs(Sum(40, 0.75, y)), 2.0);
+    // The peak for 100 (about 33) runs off the top of the picture: its colour
+    // reaches the top row at x = y, and nowhere far from y.
+    EXPECT_GT(Sum(100, y, y), 23.1);
+    bool atTop = false;
+    for (int x = w.px(y) - 3; x <= w.px(y) + 3; ++x) atTop |= plot.PixelAt(x, 0) == lk::Palette[4];
+    EXPECT_TRUE(atTop);
+    EXPECT_FALSE(ColumnHas(plot, w.px(0.5), 0, w.py(10), lk::Palette[4]));
 
-    // One y row and three N rows with their swatches, in order.
-    EXPECT_EQ(w.rowCount(), 4);
+    // One y row and four N rows with their swatches, in order.
+    EXPECT_EQ(w.rowCount(), 5);
     int previous = -1;
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= 4; ++i) {
       const int row = RowsOf(w.pic(3)->surface(), lk::Palette[i]).first;
       EXPECT_GT(row, previous) << i;
       previous = row;
@@ -384,7 +416,7 @@ TEST(ZonalpolyWindow, PartialSumsForTenTwentyFortyThenBackToYThenMenu) {
   });
   lk::test::PressKey(&w, Qt::Key_2);
   RunUntilIdle(w, l);
-  EXPECT_EQ(l.proposals, (QStringList{"-0.25", "10", "20", "40", "100", "-0.25"}));
+  EXPECT_EQ(l.proposals, (QStringList{"-0.25", "10", "20", "40", "100", "100", "-0.25"}));
   EXPECT_EQ(w.mode, 0);
   EXPECT_EQ(MenuLabelsShown(w), 9);
   for (int i = 1; i <= 3; ++i) EXPECT_FALSE(w.pic(i)->isVisible()) << i;
@@ -452,6 +484,145 @@ TEST(ZonalpolyWindow, ListOfPointsStartsAgainWhenFull) {
   l.cancel();
   lk::test::PressKey(&w, Qt::Key_2);
   RunUntilIdle(w, l);
+  lk::EndProgram();
+}
+
+// ---- Layout and pace -----------------------------------------------------
+
+TEST(ZonalpolyWindow, PicturesFramesAndDialogsSitWhereDesigned) {
+  mainWindow w;
+  w.Start();
+  const lk::Color grid = lk::RGB(51, 51, 51), frame2 = lk::RGB(51, 51, 160);
+  Learner l;
+  l.atDialog([&](QWidget* d) {
+    // Section 1: the square plot at its place, the dialog below the window.
+    EXPECT_EQ(w.pic(1)->geometry(), QRect(lk::Tw(4785), lk::Tw(930), lk::Tw(6720), lk::Tw(6720)));
+    EXPECT_LE((d->pos() - PlacedAt(w, 0.13, 0.91)).manhattanLength(), 1);
+    const lk::Surface& s = w.pic(1)->surface();
+    // Dotted grid lines at +-0.2 ... +-0.8, none at 0.1 steps in between.
+    for (double v : {-0.8, -0.2, 0.4, 0.8}) {
+      EXPECT_TRUE(ColumnHas(s, w.px(v), w.py(0.9), w.py(0.7), grid)) << v;
+      EXPECT_FALSE(ColumnHas(s, w.px(v + 0.1), w.py(0.95), w.py(0.85), grid)) << v;
+    }
+    // Solid black axes through 0, the ticks at 0.5 and their labels below
+    // the x axis.
+    EXPECT_EQ(s.PixelAt(w.px(0), w.py(0.7)), lk::col::Black);
+    EXPECT_EQ(s.PixelAt(w.px(-0.7), w.py(0)), lk::col::Black);
+    EXPECT_EQ(s.PixelAt(w.px(0.5), w.py(0.015)), lk::col::Black);
+    EXPECT_TRUE(DarkIn(s, w.px(0.45), w.py(-0.03), w.px(0.6), w.py(-0.1)));
+    EXPECT_TRUE(DarkIn(s, w.px(-0.58), w.py(-0.03), w.px(-0.45), w.py(-0.1)));
+    EXPECT_EQ(s.PixelAt(w.px(0.3), w.py(0.3)), lk::col::PlotBack);
+    // The window names the x axis on its right, at 13 points.
+    const lk::Surface& f = w.form();
+    const int fx = int(0.97 * f.WidthPx()), fy = int(0.46 * f.HeightPx());
+    EXPECT_TRUE(DarkIn(f, fx, fy, fx + 15, fy + 25));
+    EXPECT_FALSE(DarkIn(f, fx - 30, fy + 40, fx + 15, fy + 80));
+    // The degree prompt starts at the left edge of its picture.
+    auto* num = Dialog(d);
+    num->picNum->repaint();
+    EXPECT_TRUE(DarkIn(num->picNum->surface(), 0, 0, 12, 30));
+    QTest::keyClick(num->txtNum, Qt::Key_Escape);
+  });
+  lk::test::PressKey(&w, Qt::Key_1);
+  ASSERT_TRUE(l.done());
+  EXPECT_FALSE(DarkIn(w.form(), 0, 0, w.form().WidthPx() - 1, w.form().HeightPx() - 1));
+
+  // Section 2: the key prompt, then the three pictures and the y dialog.
+  QPoint promptAt(-1, -1);
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (QWidget* p = lk::test::OpenPrompt()) {
+      watch.stop();
+      promptAt = p->pos();
+      QTest::keyClick(p, Qt::Key_Space);
+    }
+  });
+  watch.start(5);
+  int pointBox = 0;
+  l.atDialog([&](QWidget* d) {
+    EXPECT_LE((promptAt - PlacedAt(w, 0.1, 0.9)).manhattanLength(), 1);
+    EXPECT_LE((d->pos() - PlacedAt(w, 0.13, 0.91)).manhattanLength(), 1);
+    EXPECT_EQ(w.pic(1)->geometry(),
+              QRect(lk::Tw(0.52 * 11910), lk::Tw(690), lk::Tw(5508), lk::Tw(6732)));
+    EXPECT_EQ(w.pic(2)->geometry(), QRect(lk::Tw(420), lk::Tw(690), lk::Tw(5700), lk::Tw(3240)));
+    EXPECT_EQ(w.pic(3)->geometry(),
+              QRect(lk::Tw(420), lk::Tw(690 + 3240 + 120), lk::Tw(5700), lk::Tw(3500)));
+    const lk::Surface& s = w.pic(1)->surface();
+    // The box from (-1, 22) to (1, -5), the axes, the ticks of the y axis on
+    // its right and the ticks of the x axis above it.
+    EXPECT_TRUE(ColourNear(s, w.px(-1), w.py(10), frame2));
+    EXPECT_TRUE(ColourNear(s, w.px(1), w.py(-3), frame2));
+    EXPECT_TRUE(ColourNear(s, w.px(0.5), w.py(22), frame2));
+    EXPECT_TRUE(ColourNear(s, w.px(0.5), w.py(-5), frame2));
+    EXPECT_TRUE(ColourNear(s, w.px(0), w.py(17), frame2));
+    EXPECT_TRUE(ColourNear(s, w.px(0.7), w.py(0), frame2));
+    EXPECT_TRUE(ColourNear(s, w.px(0.03), w.py(15), frame2));
+    EXPECT_FALSE(ColourNear(s, w.px(-0.03), w.py(15), frame2));
+    EXPECT_TRUE(ColumnHas(s, w.px(0.5), w.py(0.1), w.py(0.7), frame2));
+    EXPECT_EQ(s.PixelAt(w.px(0.5), w.py(10)), lk::col::PlotBack);
+    EXPECT_EQ(s.PixelAt(w.px(1.08), w.py(10)), lk::col::PlotBack);  // outside the box
+    // The y prompt starts four letter widths in.
+    auto* num = Dialog(d);
+    num->picNum->repaint();
+    const lk::Surface& prompt = num->picNum->surface();
+    const int w4 = int(4 * prompt.TextWidth(QStringLiteral("A")));
+    EXPECT_FALSE(DarkIn(prompt, 0, 0, w4 - 2, prompt.HeightPx() - 1));
+    EXPECT_TRUE(DarkIn(prompt, w4, 0, w4 + 20, prompt.HeightPx() - 1));
+    pointBox = num->txtNum->width();
+    QTest::keyClick(num->txtNum, Qt::Key_Return);
+  });
+  l.atDialog([&](QWidget* d) {
+    // The box for y is wider than the one for N by a twentieth of the dialog.
+    EXPECT_NEAR(pointBox - Dialog(d)->txtNum->width(), 0.05 * d->width(), 1.5);
+    QTest::keyClick(Dialog(d)->txtNum, Qt::Key_Escape);
+  });
+  l.cancel();
+  lk::test::PressKey(&w, Qt::Key_2);
+  RunUntilIdle(w, l);
+  lk::EndProgram();
+}
+
+// The clock stands still but for the paced waits, which it jumps: the time
+// between two dialogs is what the drawing between them waited for.
+TEST(ZonalpolyWindow, CurvesTakeFourAndTwoSecondsAndTheThickeningNone) {
+  const double speed = lk::Speed();
+  lk::SetSpeed(1e-9);
+  mainWindow w;
+  w.Start();
+  std::vector<double> at;
+  Learner l;
+  auto answer = [&](const QString& text) {
+    l.atDialog([&at, text](QWidget* d) {
+      at.push_back(lk::Now());
+      TypeInto(d, text);
+      QTest::keyClick(Dialog(d)->txtNum, text.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
+    });
+  };
+  answer(QStringLiteral("3"));   // drawn in 4 s
+  answer(QStringLiteral("25"));  // refused: P_3 set off at once, nothing new drawn
+  answer(QStringLiteral("0"));   // P_3 set off, P_0 drawn in 4 s
+  answer(QString());
+  lk::test::PressKey(&w, Qt::Key_1);
+  ASSERT_EQ(at.size(), 4u);
+  EXPECT_NEAR(at[1] - at[0], 4.0, 1e-3);
+  EXPECT_NEAR(at[2] - at[1], 0.0, 1e-3);
+  EXPECT_NEAR(at[3] - at[2], 4.0, 1e-3);
+
+  at.clear();
+  l.pressKey();
+  answer(QStringLiteral("0"));    // y
+  answer(QStringLiteral("100"));  // drawn in 2 s however many terms
+  answer(QStringLiteral("10"));   // 2 s
+  answer(QStringLiteral("5"));    // refused: nothing drawn
+  answer(QString());
+  answer(QString());
+  lk::test::PressKey(&w, Qt::Key_2);
+  RunUntilIdle(w, l);
+  lk::SetSpeed(speed);
+  ASSERT_EQ(at.size(), 6u);
+  EXPECT_NEAR(at[2] - at[1], 2.0, 1e-3);
+  EXPECT_NEAR(at[3] - at[2], 2.0, 1e-3);
+  EXPECT_NEAR(at[4] - at[3], 0.0, 1e-3);
   lk::EndProgram();
 }
 
