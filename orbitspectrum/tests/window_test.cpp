@@ -196,6 +196,12 @@ TEST(OrbitWindow, RunWithHalfShowsOrbitGraphAndTheNineRows) {
   EXPECT_TRUE(Near(gr, g.grphX(kSamples / 2), g.grphY(g.ThetaValue(kPi)), lk::col::Violet));
   EXPECT_TRUE(Near(gr, g.grphX(0) + 2, g.grphY(1.5), lk::col::DarkCyan));  // r(0) at the aphelion
   EXPECT_GT(DottedPixels(w, 0.5), 0);
+
+  // The figure's label "離心率 ε ＝0.5" stands on its top line, to the right.
+  const lk::Color labelInk = lk::RGB(51, 51, 160);
+  const int W = fig.WidthPx();
+  EXPECT_GT(Count(fig, W / 2, W, 0, 20, labelInk), 0);
+  EXPECT_EQ(Count(fig, 0, W / 2, 0, 20, labelInk), 0);
 }
 
 TEST(OrbitWindow, CircleHasTheSunInTheMiddleAndNoDottedLevels) {
@@ -249,6 +255,12 @@ TEST(OrbitWindow, DialogScrollBarMapsOntoTheRangeAndEndButtonEnds) {
     EXPECT_EQ(dlg->hsbNum->value(), 70);
     EXPECT_EQ(dlg->txtNum->text(), QStringLiteral("0.7"));
     EXPECT_EQ(dlg->cmdNum[2]->text(), QStringLiteral("終 了"));
+    const QRect g = w.frameGeometry();
+    EXPECT_EQ(dlg->pos(), QPoint(g.left() + int(std::lround(0.1 * g.width())),
+                                 g.top() + int(std::lround(0.2 * g.height()))));
+    // Message 1 stands in its panel while the dialog asks.
+    const lk::Surface& panel = w.pic(3)->surface();
+    EXPECT_GT(Count(panel, 0, panel.WidthPx(), 0, panel.HeightPx(), lk::RGB(0, 0, 128)), 0);
     EXPECT_GT(Inked(dlg->picNum->surface(), 0, 200, 0, 30), 0);  // the prompt is painted
     dlg->hsbNum->setValue(25);
     EXPECT_EQ(dlg->txtNum->text(), QStringLiteral("0.25"));
@@ -332,8 +344,12 @@ TEST(OrbitWindow, PromptGoesOnByItselfDuringARunAndWaitsAtItsEnd) {
   Learner learner;
   learner.type(QStringLiteral("0.5"));  // every pause of the run is left alone
   QPoint introPrompt, runPrompt;
+  bool introStillWaiting = false;
   When intro([&] { return PromptAt(w, 0); }, [&] {
     introPrompt = OpenPrompt()->pos();
+    lk::WaitFor(60);
+    QTest::qWait(300);
+    introStillWaiting = PromptAt(w, 0);
     AnswerPrompt();
   });
   bool stillWaiting = false;
@@ -347,6 +363,7 @@ TEST(OrbitWindow, PromptGoesOnByItselfDuringARunAndWaitsAtItsEnd) {
   w.Start();
   ASSERT_TRUE(intro.fired);
   ASSERT_TRUE(end.fired);
+  EXPECT_TRUE(introStillWaiting);
   EXPECT_TRUE(stillWaiting);
   for (int k : {2, 4, 5, 7, 8}) {
     // The pause after message k lasted its ten seconds, not much more.
@@ -376,6 +393,24 @@ TEST(OrbitWindow, EscEndsTheProgramInsideThePacedOrbit) {
   EXPECT_FALSE(w.isVisible());
   QTest::qWait(50);
   EXPECT_EQ(w.samplesDrawn(), drawn);  // nothing goes on drawing
+}
+
+TEST(OrbitWindow, EscEndsTheProgramDuringTheNarration) {
+  mainWindow w;
+  bool promptSeen = false;
+  // Should the narration go on to its prompt, Esc there ends it all the same.
+  When prompt([&] { return OpenPrompt() != nullptr; }, [&] {
+    promptSeen = true;
+    AnswerPrompt(Qt::Key_Escape);
+  });
+  When esc([&] { return w.step() == 0 && w.demoPhase() == 2; },
+           [&] { lk::test::PressKey(&w, Qt::Key_Escape); });
+  w.Start();
+  ASSERT_TRUE(esc.fired);
+  EXPECT_TRUE(lk::Ending());
+  EXPECT_FALSE(promptSeen);
+  EXPECT_FALSE(w.Timer1Enabled());
+  EXPECT_FALSE(w.pic(1)->isVisible());  // no run was laid out
 }
 
 TEST(OrbitWindow, IntroductionFiguresTurnWhileTheNarrationPauses) {
