@@ -1,6 +1,5 @@
 #include "orbit.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -34,10 +33,6 @@ EccentricityCheck CheckEccentricity(double e) {
   if (e > kMaxEccentricity) return {false, kMaxEccentricity};
   if (!(e >= 0.0)) return {false, 0.0};
   return {true, e};
-}
-
-int ScrollValue(double e) {
-  return std::clamp<int>(RoundClamped<std::int32_t>(100.0 * e), kScrollMin, kScrollMax);
 }
 
 std::string EccentricityText(double e) { return lk::LeadZero(lk::NumStr(e)); }

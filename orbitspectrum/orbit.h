@@ -39,10 +39,11 @@ constexpr double kMaxEccentricity = 0.9;      // larger entries are refused
 constexpr int kCoefficients = 9;              // c_0 .. c_8 are compared
 constexpr int kFftDirection = 2;              // +i exponent, scaled by 1/N
 
-// The number-entry dialog: its value range and its scroll bar (value 100 e).
+// The number-entry dialog: its value range and its scroll bar, whose
+// position is 100 e (the dialog steps it by 1 and by 10).
 constexpr double kDialogMin = 0.0;
 constexpr double kDialogMax = 0.95;
-constexpr int kScrollMin = 0, kScrollMax = 95, kScrollLarge = 10, kScrollSmall = 1;
+constexpr int kScrollMin = 0, kScrollMax = 95;
 
 // Pacing of the run.
 constexpr double kSecondsPerPeriod = 12.0;  // one orbit animation
@@ -67,8 +68,6 @@ struct EccentricityCheck {
 // cannot be typed (the dialog refuses the minus sign); should one arrive
 // anyway, it is refused with the proposal 0.
 EccentricityCheck CheckEccentricity(double e);
-// The dialog's scroll-bar position for e, 100 e rounded, within 0 .. 95.
-int ScrollValue(double e);
 // e as the dialog proposes it and the orbit figure labels it: the shortest
 // decimal text with a "0" before a leading point ("0.7", not ".7").
 std::string EccentricityText(double e);

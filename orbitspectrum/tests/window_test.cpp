@@ -253,6 +253,8 @@ TEST(OrbitWindow, DialogScrollBarMapsOntoTheRangeAndEndButtonEnds) {
     EXPECT_EQ(dlg->hsbNum->minimum(), 0);
     EXPECT_EQ(dlg->hsbNum->maximum(), 95);
     EXPECT_EQ(dlg->hsbNum->value(), 70);
+    EXPECT_EQ(dlg->hsbNum->singleStep(), 1);
+    EXPECT_EQ(dlg->hsbNum->pageStep(), 10);
     EXPECT_EQ(dlg->txtNum->text(), QStringLiteral("0.7"));
     EXPECT_EQ(dlg->cmdNum[2]->text(), QStringLiteral("終 了"));
     const QRect g = w.frameGeometry();
