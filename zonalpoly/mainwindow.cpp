@@ -386,7 +386,6 @@ void mainWindow::Exec2() {
   pic_[3]->show();
   lk::CurColor = 0;
   y_ = zp::kPresetPoint;
-  N_ = zp::kFirstTerms;
   rows_ = 0;
   DrawFrame2();
   pic_[3]->surface().Cls();
@@ -416,8 +415,10 @@ void mainWindow::Exec22() {
 }
 
 // Asks for numbers of terms and draws their partial sums; an empty entry
-// goes back to asking for y.
+// goes back to asking for y.  Every new y starts the series 10, 20, 40, 100
+// afresh.
 void mainWindow::Exec23() {
+  N_ = zp::kFirstTerms;
   for (;;) {
     const QString text = StrInput(kAskTerms);
     if (text.isEmpty()) {

@@ -450,6 +450,8 @@ TEST(ZonalpolyWindow, PointAndTermsOutsideTheirRangesAreOfferedTheNearest) {
   });
   l.atDialog([&](QWidget* d) {
     EXPECT_EQ(w.pointY(), 0.0);
+    // A new y offers the first number of terms again, not the last one.
+    EXPECT_EQ(Dialog(d)->txtNum->text(), QStringLiteral("10"));
     EXPECT_EQ(TypeInto(d, QStringLiteral("-1.5,2")), QStringLiteral("152"));
     TypeInto(d, QStringLiteral("99999999999999999999999999"));
     QTest::keyClick(Dialog(d)->txtNum, Qt::Key_Return);
@@ -458,7 +460,8 @@ TEST(ZonalpolyWindow, PointAndTermsOutsideTheirRangesAreOfferedTheNearest) {
   l.cancel();  // y: back to the menu
   lk::test::PressKey(&w, Qt::Key_2);
   RunUntilIdle(w, l);
-  // y = 0 is not proposed (an empty box), N stays at the largest allowed.
+  // y = 0 is not proposed (an empty box); a refused N offers the nearest
+  // allowed number.
   EXPECT_EQ(l.proposals, (QStringList{"-0.25", "0.9", "-0.9", "10", "10", "100", "-0.9", "100", ""}));
   EXPECT_EQ(lk::SoundCount(lk::Sound::Ding), dings);  // only the degree dings
   lk::EndProgram();
