@@ -16,7 +16,7 @@ static double peakOf(const std::vector<SweepPoint>& curve) {
 }
 
 // At E = n + 1/2 the integrated curve is the Hermite function up to a factor.
-TEST(NumerovSweep, EigenvaluesGiveHermiteFunctions) {
+TEST(WellstatesSweep, EigenvaluesGiveHermiteFunctions) {
   for (unsigned n = 0; n <= 3; ++n) {
     NumerovSweep sweep(n + 0.5);
     const auto curve = sweep.run();
@@ -37,7 +37,7 @@ TEST(NumerovSweep, EigenvaluesGiveHermiteFunctions) {
   }
 }
 
-TEST(NumerovSweep, EigenvaluesStayBoundedAndDieOutOnTheRight) {
+TEST(WellstatesSweep, EigenvaluesStayBoundedAndDieOutOnTheRight) {
   for (double e : {0.5, 1.5, 2.5, 3.5}) {
     NumerovSweep sweep(e);
     const auto curve = sweep.run();
@@ -55,7 +55,7 @@ TEST(NumerovSweep, EigenvaluesStayBoundedAndDieOutOnTheRight) {
 
 // Off an eigenvalue the growing solution takes over beyond the right turning
 // point, and the side it breaks out to flips as E crosses the eigenvalue.
-TEST(NumerovSweep, NonEigenvaluesDivergeToTheSideOfTheirError) {
+TEST(WellstatesSweep, NonEigenvaluesDivergeToTheSideOfTheirError) {
   const std::pair<double, Div> cases[] = {
       {1.48, Div::Downward}, {1.52, Div::Upward}, {2.48, Div::Upward}, {2.52, Div::Downward}};
   for (const auto& [e, side] : cases) {
@@ -71,7 +71,7 @@ TEST(NumerovSweep, NonEigenvaluesDivergeToTheSideOfTheirError) {
   }
 }
 
-TEST(NumerovSweep, EnergiesAtTheEndsOfTheRange) {
+TEST(WellstatesSweep, EnergiesAtTheEndsOfTheRange) {
   for (double e : {kEnergyTop, 1e-300, 4.9e-324}) {
     NumerovSweep sweep(e);
     EXPECT_TRUE(std::isfinite(sweep.first().psi) && sweep.first().psi > 0) << "E = " << e;
@@ -89,7 +89,7 @@ TEST(NumerovSweep, EnergiesAtTheEndsOfTheRange) {
 
 // psi'' = -psi and psi'' = +psi have the solutions sin x and exp x; Numerov's
 // local error is of order h^6.
-TEST(Numerov, StepFollowsClosedForms) {
+TEST(WellstatesNumerov, StepFollowsClosedForms) {
   const double h = kStep;
   for (double x : {0.0, 0.7, 2.0}) {
     EXPECT_NEAR(numerovNext(-1, std::sin(x), -1, std::sin(x + h), -1), std::sin(x + 2 * h), 1e-14);
@@ -99,7 +99,7 @@ TEST(Numerov, StepFollowsClosedForms) {
 }
 
 // The start function is even and peaks at sqrt(E) with the value 2^(E/2).
-TEST(Numerov, StartFunctionPeak) {
+TEST(WellstatesNumerov, StartFunctionPeak) {
   for (double e : {0.5, 1.48, 4.0, 10.0}) {
     const double top = std::sqrt(e);
     EXPECT_NEAR(startPsi(top, e), std::pow(2.0, e / 2), 1e-12 * std::pow(2.0, e / 2));
@@ -110,7 +110,7 @@ TEST(Numerov, StartFunctionPeak) {
   EXPECT_TRUE(std::isnan(startPsi(1.0, 0.0)) && std::isnan(startPsi(1.0, -2.0)));
 }
 
-TEST(Numerov, BaselineIsTheLevelNearestAboveEMinusHalf) {
+TEST(WellstatesNumerov, BaselineIsTheLevelNearestAboveEMinusHalf) {
   EXPECT_EQ(baseline(1.0), 1.5);   // CInt(1.5) = 2
   EXPECT_EQ(baseline(0.5), 0.5);   // CInt(1.0) = 1
   EXPECT_EQ(baseline(2.0), 1.5);   // CInt(2.5) = 2, half to even
@@ -119,7 +119,7 @@ TEST(Numerov, BaselineIsTheLevelNearestAboveEMinusHalf) {
   EXPECT_EQ(baseline(10.0), 9.5);  // CInt(10.5) = 10
 }
 
-TEST(EnergyEntry, RangeAndProposals) {
+TEST(WellstatesEnergyEntry, RangeAndProposals) {
   EXPECT_TRUE(readEnergy("10").accepted());
   const EnergyEntry high = readEnergy("10.01");
   EXPECT_EQ(high.verdict, EnergyVerdict::AboveTop);
@@ -136,7 +136,7 @@ TEST(EnergyEntry, RangeAndProposals) {
 }
 
 // Whatever is typed, the answer is either accepted or a proposal that will be.
-TEST(EnergyEntry, HostileTexts) {
+TEST(WellstatesEnergyEntry, HostileTexts) {
   const std::string digits(500, '9');
   for (const std::string text : {"abc", "nan", "inf", "-inf", "1e400", "1e-400", "１．５", "\xff\xfe",
                                  " 1.5 ", "1.5.3", "2,,", "0.000001", digits.c_str()}) {
@@ -150,7 +150,7 @@ TEST(EnergyEntry, HostileTexts) {
   EXPECT_EQ(checkEnergy(std::nan("")).verdict, EnergyVerdict::NotPositive);
 }
 
-TEST(Plot, WorldWindowAndFrame) {
+TEST(WellstatesPlot, WorldWindowAndFrame) {
   // x from -10 to 6.5, y from -2.5 to 12.5: the well from -6 to 6 with the
   // energy axis and the legend left of it.
   EXPECT_NEAR(kPlotXMin, -10.0, 1e-12);
