@@ -21,7 +21,7 @@ void ExpectMatchesStd(double x, int maxOrder, double tolerance) {
 
 }  // namespace
 
-TEST(BesselJ, ZeroAndOneAsInTheLesson) {
+TEST(OrbitBesselJ, ZeroAndOneAsInTheLesson) {
   const BesselArray zero = BesselJ(0.0);
   EXPECT_EQ(zero.JnMax, 1);
   EXPECT_EQ(zero(0), 1.0);
@@ -37,7 +37,7 @@ TEST(BesselJ, ZeroAndOneAsInTheLesson) {
   EXPECT_EQ(BesselJ(7.2).JnMax, 36);
 }
 
-TEST(BesselJ, MatchesStdOverTheLessonRange) {
+TEST(OrbitBesselJ, MatchesStdOverTheLessonRange) {
   for (int i = 1; i <= 72; ++i) {
     const double x = i / 10.0;
     ExpectMatchesStd(x, 10, 1e-14);
@@ -63,7 +63,7 @@ static void ExpectIdentities(double x, double tolerance) {
   EXPECT_NEAR(sine, std::sin(x), tolerance) << x;
 }
 
-TEST(BesselJ, LargeArgument) {
+TEST(OrbitBesselJ, LargeArgument) {
   // The start order 218 lies well past the turning point at 150; the sum
   // stays small enough that no rescaling is needed there.
   EXPECT_EQ(BesselJ(150.0).rescales, 0);
@@ -72,7 +72,7 @@ TEST(BesselJ, LargeArgument) {
   ExpectIdentities(2000.0, 1e-12);
 }
 
-TEST(BesselJ, RescalingKeepsTheNormalisedResult) {
+TEST(OrbitBesselJ, RescalingKeepsTheNormalisedResult) {
   // Where the start value grows by more than 50 orders of magnitude the sum is
   // scaled down on the way: far beyond the turning point of a tiny argument,
   // and over the long run from the start order to a very large argument.
@@ -89,7 +89,7 @@ TEST(BesselJ, RescalingKeepsTheNormalisedResult) {
   ExpectIdentities(10000.0, 1e-12);
 }
 
-TEST(BesselJ, VanishingArgumentStaysFinite) {
+TEST(OrbitBesselJ, VanishingArgumentStaysFinite) {
   // 2l/x would overflow here before any rescaling could step in.
   const double x = 1e-200;
   const BesselArray j = BesselJ(x);
