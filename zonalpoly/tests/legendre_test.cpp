@@ -29,7 +29,7 @@ double simpson(F f, int m) {
 
 // ---- Polynomials --------------------------------------------------------
 
-TEST(Legendre, LowDegreesAndKnownValue) {
+TEST(ZonalpolyLegendre, LowDegreesAndKnownValue) {
   for (double x : {-1.0, -0.3, 0.0, 0.7, 1.0, 2.5}) {
     EXPECT_EQ(zp::Legendre(0, x), 1.0);
     EXPECT_EQ(zp::Legendre(1, x), x);
@@ -39,14 +39,14 @@ TEST(Legendre, LowDegreesAndKnownValue) {
   EXPECT_EQ(zp::Legendre(-7, -0.9), 1.0);
 }
 
-TEST(Legendre, ExactAtEndsUpToTwenty) {
+TEST(ZonalpolyLegendre, ExactAtEndsUpToTwenty) {
   for (int n = 0; n <= 20; ++n) {
     EXPECT_EQ(zp::Legendre(n, 1.0), 1.0) << n;
     EXPECT_EQ(zp::Legendre(n, -1.0), n % 2 ? -1.0 : 1.0) << n;
   }
 }
 
-TEST(Legendre, AgreesWithStandardLibraryOnGraphGrid) {
+TEST(ZonalpolyLegendre, AgreesWithStandardLibraryOnGraphGrid) {
   for (int n = 0; n <= 20; ++n)
     for (int k = 0; k <= zp::kGraphLastIndex; ++k) {
       const double x = zp::GraphX(k);
@@ -54,7 +54,7 @@ TEST(Legendre, AgreesWithStandardLibraryOnGraphGrid) {
     }
 }
 
-TEST(Legendre, OddDegreesVanishAtZeroAndParityHolds) {
+TEST(ZonalpolyLegendre, OddDegreesVanishAtZeroAndParityHolds) {
   for (int n = 1; n <= 101; n += 2) EXPECT_EQ(zp::Legendre(n, 0.0), 0.0) << n;
   for (int n = 0; n <= 30; ++n)
     for (double x : {0.125, 0.4, 0.93}) {
@@ -65,7 +65,7 @@ TEST(Legendre, OddDegreesVanishAtZeroAndParityHolds) {
 
 // ---- Partial sums of the completeness relation --------------------------
 
-TEST(PartialSum, ValuesOnTheDiagonal) {
+TEST(ZonalpolyPartialSum, ValuesOnTheDiagonal) {
   EXPECT_NEAR(zp::PartialSum(10, 0.5, 0.5), 4.157, 5e-4);
   EXPECT_NEAR(zp::PartialSum(100, 0.5, 0.5), 37.23, 5e-3);
   EXPECT_NEAR(zp::PartialSum(100, -0.25, -0.25), 33.33, 5e-3);
@@ -74,7 +74,7 @@ TEST(PartialSum, ValuesOnTheDiagonal) {
   EXPECT_EQ(zp::PartialSum(-1, 0.3, -0.8), 0.0);
 }
 
-TEST(PartialSum, DiagonalMatchesChristoffelDarboux) {
+TEST(ZonalpolyPartialSum, DiagonalMatchesChristoffelDarboux) {
   // S_N(x; x) = (N+1)/2 (P'_(N+1) P_N - P'_N P_(N+1)) at x.
   for (int N : {10, 20, 40, 100})
     for (double x : {-0.9, -0.25, 0.0, 0.5, 0.75}) {
@@ -85,7 +85,7 @@ TEST(PartialSum, DiagonalMatchesChristoffelDarboux) {
     }
 }
 
-TEST(PartialSum, OffDiagonalMatchesChristoffelDarboux) {
+TEST(ZonalpolyPartialSum, OffDiagonalMatchesChristoffelDarboux) {
   for (int N : {10, 20, 40, 100})
     for (double y : {-0.25, 0.0, 0.6})
       for (double x : {-1.0, -0.7, 0.2, 0.9, 1.0}) {
@@ -97,7 +97,7 @@ TEST(PartialSum, OffDiagonalMatchesChristoffelDarboux) {
       }
 }
 
-TEST(PartialSum, SymmetricInXAndY) {
+TEST(ZonalpolyPartialSum, SymmetricInXAndY) {
   for (int N : {10, 40, 100})
     for (double x : {-0.95, -0.25, 0.0, 0.33, 1.0})
       for (double y : {-0.9, -0.25, 0.1, 0.5}) {
@@ -106,7 +106,7 @@ TEST(PartialSum, SymmetricInXAndY) {
       }
 }
 
-TEST(PartialSum, OnlyEvenTermsAtYZero) {
+TEST(ZonalpolyPartialSum, OnlyEvenTermsAtYZero) {
   for (int m = 0; m < 50; ++m)
     for (int k = 0; k <= zp::kSumLastIndex; k += 37) {
       const double x = zp::SumX(k);
@@ -123,7 +123,7 @@ TEST(PartialSum, OnlyEvenTermsAtYZero) {
   }
 }
 
-TEST(PartialSum, ReproducesPolynomialsUpToItsDegree) {
+TEST(ZonalpolyPartialSum, ReproducesPolynomialsUpToItsDegree) {
   // The integral of S_N(x; y) P_m(x) over [-1, 1] is P_m(y) for m <= N and 0
   // beyond: the partial sum acts as a delta function on low degrees.  For
   // m = 0 that is the unit area under every curve.
@@ -139,7 +139,7 @@ TEST(PartialSum, ReproducesPolynomialsUpToItsDegree) {
 
 // ---- Grids and pace -----------------------------------------------------
 
-TEST(Grids, GraphCurveCoversMinusOneToOne) {
+TEST(ZonalpolyGrids, GraphCurveCoversMinusOneToOne) {
   for (int n : {0, 1, 7, 20}) {
     const auto curve = zp::GraphCurve(n);
     ASSERT_EQ(curve.size(), 2049u);
@@ -155,7 +155,7 @@ TEST(Grids, GraphCurveCoversMinusOneToOne) {
   }
 }
 
-TEST(Grids, SumCurveHasItsPeakAtY) {
+TEST(ZonalpolyGrids, SumCurveHasItsPeakAtY) {
   const auto curve = zp::SumCurve(100, zp::kPresetPoint);
   ASSERT_EQ(curve.size(), 1025u);
   EXPECT_EQ(curve.front().x, -1.0);
@@ -168,7 +168,7 @@ TEST(Grids, SumCurveHasItsPeakAtY) {
   EXPECT_EQ(curve[top].y, zp::PartialSum(100, -0.25, -0.25));
 }
 
-TEST(Grids, PointsFallDueEvenlyOverTheCurveTime) {
+TEST(ZonalpolyGrids, PointsFallDueEvenlyOverTheCurveTime) {
   EXPECT_EQ(zp::GraphPointDue(0), 0.0);
   EXPECT_EQ(zp::GraphPointDue(zp::kGraphLastIndex), 4.0);
   EXPECT_EQ(zp::SumPointDue(0), 0.0);
@@ -181,7 +181,7 @@ TEST(Grids, PointsFallDueEvenlyOverTheCurveTime) {
 
 // ---- Entries ------------------------------------------------------------
 
-TEST(Entries, Degree) {
+TEST(ZonalpolyEntries, Degree) {
   constexpr double inf = std::numeric_limits<double>::infinity();
   constexpr double nan = std::numeric_limits<double>::quiet_NaN();
   struct Case {
@@ -205,7 +205,7 @@ TEST(Entries, Degree) {
   }
 }
 
-TEST(Entries, Point) {
+TEST(ZonalpolyEntries, Point) {
   constexpr double inf = std::numeric_limits<double>::infinity();
   struct Case {
     double value;
@@ -227,7 +227,7 @@ TEST(Entries, Point) {
   EXPECT_FALSE(zp::CheckPoint(std::numeric_limits<double>::quiet_NaN()).accepted);
 }
 
-TEST(Entries, Terms) {
+TEST(ZonalpolyEntries, Terms) {
   constexpr double inf = std::numeric_limits<double>::infinity();
   struct Case {
     double value;
@@ -250,7 +250,7 @@ TEST(Entries, Terms) {
   }
 }
 
-TEST(Entries, TermsOfferedAfterEachCurve) {
+TEST(ZonalpolyEntries, TermsOfferedAfterEachCurve) {
   int N = zp::kFirstTerms;
   const int sequence[] = {20, 40, 100, 100};
   for (int expected : sequence) {
@@ -260,7 +260,7 @@ TEST(Entries, TermsOfferedAfterEachCurve) {
   for (int other : {11, 30, 57, 99}) EXPECT_EQ(zp::NextTerms(other), other);
 }
 
-TEST(Entries, CurveListStartsAgainAfterTwenty) {
+TEST(ZonalpolyEntries, CurveListStartsAgainAfterTwenty) {
   zp::CurveList list;
   EXPECT_TRUE(list.Empty());
   for (int n = 0; n < zp::CurveList::kCapacity; ++n) {
@@ -280,7 +280,7 @@ TEST(Entries, CurveListStartsAgainAfterTwenty) {
 
 // ---- Plot mappings ------------------------------------------------------
 
-TEST(Mapping, VisibleRangesFillThePicture) {
+TEST(ZonalpolyMapping, VisibleRangesFillThePicture) {
   const double W = 448, H = 448;
   EXPECT_EQ(zp::px(zp::kModeGraphs, W, -1.005), 0);
   EXPECT_EQ(zp::px(zp::kModeGraphs, W, 1.005), 448);
@@ -300,7 +300,7 @@ TEST(Mapping, VisibleRangesFillThePicture) {
   EXPECT_LT(zp::py(zp::kModeAskTerms, H2, 33.3), 0);
 }
 
-TEST(Mapping, OddValuesStayInIntegerRange) {
+TEST(ZonalpolyMapping, OddValuesStayInIntegerRange) {
   constexpr double inf = std::numeric_limits<double>::infinity();
   EXPECT_EQ(zp::py(zp::kModeAskTerms, 6732, 1e300), -1000000000);
   EXPECT_EQ(zp::py(zp::kModeAskTerms, 6732, -inf), 1000000000);
@@ -308,7 +308,7 @@ TEST(Mapping, OddValuesStayInIntegerRange) {
   EXPECT_EQ(zp::px(zp::kModeGraphs, 448, std::numeric_limits<double>::quiet_NaN()), 0);
 }
 
-TEST(Mapping, FrameMarks) {
+TEST(ZonalpolyMapping, FrameMarks) {
   const auto grid = zp::GraphGridValues();
   const double expected[] = {-0.8, -0.6, -0.4, -0.2, 0.2, 0.4, 0.6, 0.8};
   ASSERT_EQ(grid.size(), std::size(expected));
