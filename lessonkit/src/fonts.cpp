@@ -48,6 +48,18 @@ QFont MakeFont(const QString& lessonName, double pointSize, bool bold, bool ital
   return f;
 }
 
+double DesignAscent(const QString& lessonName) {
+  static const QHash<QString, double> ascents = {
+      {QStringLiteral("メイリオ"), 1.060},        {QStringLiteral("ＭＳ ゴシック"), 0.859},
+      {QStringLiteral("ＭＳ Ｐゴシック"), 0.859}, {QStringLiteral("ＭＳ 明朝"), 0.859},
+      {QStringLiteral("Times New Roman"), 0.891}, {QStringLiteral("Arial"), 0.905},
+      {QStringLiteral("Courier New"), 0.833},     {QStringLiteral("Symbol"), 1.005},
+      {QStringLiteral("Verdana"), 1.005},         {QStringLiteral("Bookman Old Style"), 0.98},
+      {QStringLiteral("Century"), 0.98},
+  };
+  return ascents.value(lessonName, 0.0);
+}
+
 bool FontExists(const QString& name) {
   auto it = FontMap().constFind(name);
   if (it != FontMap().constEnd()) return Installed(it.value());

@@ -72,6 +72,15 @@ void Surface::Notify() const {
 
 QFont Surface::CurrentFont() const { return MakeFont(FontName, FontSize, FontBold, FontItalic); }
 
+// Where the baseline lies below the top of the text: the designed ascent of
+// the lesson's font where it is known, else the drawing font's own.
+static qreal Ascent(const Surface& s, const QFontMetricsF& fm) {
+  const double design = DesignAscent(s.FontName);
+  if (design <= 0) return fm.ascent();
+  const double em = std::max(0.5f, s.FontSize) * 96.0 / 72.0;
+  return design * em;
+}
+
 static QString Shown(const Surface& s, const QString& text) {
   return s.FontName == QStringLiteral("Symbol") ? SymbolToUnicode(text) : text;
 }
@@ -117,7 +126,7 @@ void Surface::Print(const QString& text) {
     p.setRenderHint(QPainter::TextAntialiasing, Mode == DrawMode::Copy);
     p.setFont(f);
     p.setPen(ToQColor(ForeColor));
-    p.drawText(QPointF(at.x(), at.y() + fm.ascent()), shown);
+    p.drawText(QPointF(at.x(), at.y() + Ascent(*this, fm)), shown);
   }
   CurrentX += float(fm.horizontalAdvance(shown) * UnitsPerPixel());
   Notify();
@@ -141,7 +150,7 @@ int Surface::DrawCharAtPixel(int xPx, int yPx, QChar ch) {
     Begin(p);
     p.setFont(f);
     p.setPen(ToQColor(ForeColor));
-    p.drawText(QPointF(xPx, yPx + fm.ascent()), shown);
+    p.drawText(QPointF(xPx, yPx + Ascent(*this, fm)), shown);
   }
   Notify();
   return int(std::lround(fm.horizontalAdvance(shown)));
