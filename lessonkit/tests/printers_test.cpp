@@ -335,3 +335,23 @@ TEST(Texts, IsWideAndMaxOf) {
   EXPECT_EQ(MaxOf(1, 2), 2);
   EXPECT_EQ(MaxOf(3, -1), 3);
 }
+
+TEST_F(Printers, GreekLettersAndSignsSitOnTheNarrationsBaseline) {
+  // A narration letter without descender, then pi, theta and a plus sign from
+  // their own fonts: the ink of each ends on (nearly) the same baseline.
+  const float size = 24, em = size * 96 / 72;
+  auto bottomOf = [&](const std::function<void(Surface&, float&)>& print) {
+    Surface s = Paper(QStringLiteral("メイリオ"), size);
+    float x = 20;
+    print(s, x);
+    return InkOf(s).bottom;
+  };
+  const int text = bottomOf([](Surface& s, float& x) { PrintText(s, x, 30, QStringLiteral("n")); });
+  const int pi = bottomOf([](Surface& s, float& x) { PrintSym(s, x, 30, QStringLiteral("p")); });
+  const int theta = bottomOf([](Surface& s, float& x) { PrintSym(s, x, 30, QStringLiteral("q")); });
+  const int var = bottomOf([](Surface& s, float& x) { PrintVar(s, x, 30, QStringLiteral("n")); });
+  EXPECT_NEAR(pi, text, 0.08 * em);
+  EXPECT_NEAR(theta, text, 0.08 * em);
+  // Variables are set 1.15 times larger from the same top: a little lower.
+  EXPECT_NEAR(var, text, 0.12 * em);
+}
