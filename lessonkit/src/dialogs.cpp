@@ -132,9 +132,7 @@ void NumBox::keyPressEvent(QKeyEvent* e) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Insert:
-      if (!caretMoves_ && (e->key() == Qt::Key_Home || e->key() == Qt::Key_End)) {
-        QLineEdit::keyPressEvent(e);
-      }
+      // The caret stays where typing put it.
       return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
