@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
+#include <gtest/gtest.h>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -255,6 +256,28 @@ RandomRun RunRandomInput(std::uint32_t seed, int events,
   window.reset();
   ResetProgram();
   return run;
+}
+
+RandomPlan RandomPlanFromEnv(RandomPlan plan) {
+  if (const QByteArray e = qgetenv("LESSONS_RANDOM_EVENTS"); !e.isEmpty() && e.toInt() > 0)
+    plan.events = e.toInt();
+  if (const QByteArray s = qgetenv("LESSONS_RANDOM_SEEDS"); !s.isEmpty()) {
+    const QList<QByteArray> parts = s.split('-');
+    plan.first = parts.value(0).toUInt();
+    plan.last = parts.size() > 1 ? parts.value(1).toUInt() : plan.first;
+  }
+  return plan;
+}
+
+void RunRandomPlan(const RandomPlan& plan,
+                   const std::function<std::unique_ptr<LessonWindow>()>& make) {
+  for (std::uint32_t seed = plan.first; seed <= std::max(plan.first, plan.last); ++seed) {
+    const RandomRun run = RunRandomInput(seed, plan.events, make);
+    std::printf("random input, seed %u: %d events over %d program starts\n", unsigned(seed),
+                run.events, run.programs);
+    EXPECT_EQ(run.events, plan.events) << "seed " << seed;
+    EXPECT_GE(run.programs, 1) << "seed " << seed;
+  }
 }
 
 }  // namespace lk::test

@@ -76,4 +76,17 @@ RandomRun RunRandomInput(std::uint32_t seed, int events,
                          const std::function<std::unique_ptr<LessonWindow>()>& make,
                          double hangSeconds = 10);
 
+// Seeds and events of a random-input run: the defaults given, unless
+// LESSONS_RANDOM_SEEDS ("first-last" or one seed) and LESSONS_RANDOM_EVENTS
+// say otherwise (for the long runs made by hand).
+struct RandomPlan {
+  std::uint32_t first = 1, last = 1;
+  int events = 2000;
+};
+RandomPlan RandomPlanFromEnv(RandomPlan defaults);
+// Runs every seed of the plan, prints what each did, and fails the current
+// test for a seed whose events were not all delivered.
+void RunRandomPlan(const RandomPlan& plan,
+                   const std::function<std::unique_ptr<LessonWindow>()>& make);
+
 }  // namespace lk::test

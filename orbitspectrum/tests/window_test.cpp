@@ -485,21 +485,11 @@ TEST(OrbitWindow, RandomInputNeverHangsOrCrashes) {
 
 namespace {
 
-// The long run, started by hand (--gtest_also_run_disabled_tests):
-// LESSONS_RANDOM_EVENTS events for each seed of LESSONS_RANDOM_SEEDS ("first-last").
+// The long run, started by hand (--gtest_also_run_disabled_tests);
+// LESSONS_RANDOM_SEEDS and LESSONS_RANDOM_EVENTS change it.
 TEST(OrbitWindow, DISABLED_LongRandomInput) {
-  const int events = qEnvironmentVariableIsSet("LESSONS_RANDOM_EVENTS")
-                         ? qEnvironmentVariableIntValue("LESSONS_RANDOM_EVENTS")
-                         : 20000;
-  const QStringList seeds =
-      qEnvironmentVariable("LESSONS_RANDOM_SEEDS", QStringLiteral("100-104")).split(QLatin1Char('-'));
-  const std::uint32_t first = seeds.value(0).toUInt(), last = seeds.value(1, seeds.value(0)).toUInt();
-  for (std::uint32_t seed = first; seed <= last; ++seed) {
-    const lk::test::RandomRun run =
-        lk::test::RunRandomInput(seed, events, [] { return std::make_unique<mainWindow>(); });
-    EXPECT_EQ(run.events, events) << seed;
-    std::printf("seed %u: %d events, %d program starts\n", unsigned(seed), run.events, run.programs);
-  }
+  lk::test::RunRandomPlan(lk::test::RandomPlanFromEnv({100, 104, 20000}),
+                          [] { return std::make_unique<mainWindow>(); });
 }
 
 }  // namespace

@@ -160,17 +160,9 @@ TEST_P(RandomInput, TwoThousandEvents) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomInput, ::testing::Values(11u, 12u, 13u));
 
-// A long run by hand: TOPLIMIT_SOAK_SEEDS="first-last" and TOPLIMIT_SOAK_EVENTS
-// (default 20000), with --gtest_also_run_disabled_tests.
+// The long run, started by hand (--gtest_also_run_disabled_tests);
+// LESSONS_RANDOM_SEEDS and LESSONS_RANDOM_EVENTS change it.
 TEST(RandomInputSoak, DISABLED_ManyEvents) {
-  unsigned first = 100, last = 100;
-  if (const char* seeds = std::getenv("TOPLIMIT_SOAK_SEEDS")) std::sscanf(seeds, "%u-%u", &first, &last);
-  const char* events = std::getenv("TOPLIMIT_SOAK_EVENTS");
-  const int n = events ? std::atoi(events) : 20000;
-  for (unsigned seed = first; seed <= std::max(first, last); ++seed) {
-    const lk::test::RandomRun run =
-        lk::test::RunRandomInput(seed, n, [] { return std::make_unique<Form1>(); });
-    EXPECT_EQ(run.events, n) << "seed " << seed;
-    std::printf("seed %u: %d events, %d program starts\n", seed, run.events, run.programs);
-  }
+  lk::test::RunRandomPlan(lk::test::RandomPlanFromEnv({100, 102, 20000}),
+                          [] { return std::make_unique<Form1>(); });
 }

@@ -487,19 +487,9 @@ TEST(WellstatesWindow, RandomInput) {
   EXPECT_GT(lk::SoundCount(lk::Sound::Ding), dings);
 }
 
-// A long run by hand: WELLSTATES_SOAK_SEEDS="first-last" and
-// WELLSTATES_SOAK_EVENTS, with --gtest_also_run_disabled_tests.
+// The long run, started by hand (--gtest_also_run_disabled_tests);
+// LESSONS_RANDOM_SEEDS and LESSONS_RANDOM_EVENTS change it.
 TEST(WellstatesWindow, DISABLED_RandomInputSoak) {
-  const char* seeds = std::getenv("WELLSTATES_SOAK_SEEDS");
-  const char* events = std::getenv("WELLSTATES_SOAK_EVENTS");
-  unsigned first = 100, last = 100;
-  if (seeds) std::sscanf(seeds, "%u-%u", &first, &last);
-  const int n = events ? std::atoi(events) : 20000;
-  for (unsigned seed = first; seed <= std::max(first, last); ++seed) {
-    const auto run = lk::test::RunRandomInput(seed, n, [] {
-      return std::unique_ptr<lk::LessonWindow>(new mainWindow);
-    });
-    EXPECT_EQ(run.events, n) << "seed " << seed;
-    std::printf("seed %u: %d events, %d program starts\n", seed, run.events, run.programs);
-  }
+  lk::test::RunRandomPlan(lk::test::RandomPlanFromEnv({100, 104, 20000}),
+                          [] { return std::make_unique<mainWindow>(); });
 }

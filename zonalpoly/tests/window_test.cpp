@@ -631,23 +631,9 @@ TEST(ZonalpolyWindow, CurvesTakeFourAndTwoSecondsAndTheThickeningNone) {
 
 // ---- Random input --------------------------------------------------------
 
-// LESSONS_RANDOM_EVENTS and LESSONS_RANDOM_SEEDS ("first:last") make a
+// LESSONS_RANDOM_SEEDS ("first-last") and LESSONS_RANDOM_EVENTS make a
 // longer run by hand.
 TEST(ZonalpolyWindow, RandomInputKeepsTheLessonRunning) {
-  int events = 2000;
-  std::uint32_t first = 1, last = 4;
-  if (const QByteArray e = qgetenv("LESSONS_RANDOM_EVENTS"); !e.isEmpty()) events = e.toInt();
-  if (const QByteArray s = qgetenv("LESSONS_RANDOM_SEEDS"); !s.isEmpty()) {
-    const QList<QByteArray> parts = s.split(':');
-    first = parts.value(0).toUInt();
-    last = parts.size() > 1 ? parts.value(1).toUInt() : first;
-  }
-  for (std::uint32_t seed = first; seed <= last; ++seed) {
-    const lk::test::RandomRun run =
-        lk::test::RunRandomInput(seed, events, [] { return std::make_unique<mainWindow>(); });
-    std::printf("random input, seed %u: %d events over %d program starts\n", seed, run.events,
-                run.programs);
-    EXPECT_EQ(run.events, events) << "seed " << seed;
-    EXPECT_GE(run.programs, 1) << "seed " << seed;
-  }
+  lk::test::RunRandomPlan(lk::test::RandomPlanFromEnv({1, 4, 2000}),
+                          [] { return std::make_unique<mainWindow>(); });
 }
