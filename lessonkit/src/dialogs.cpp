@@ -164,12 +164,48 @@ void NumBox::keyPressEvent(QKeyEvent* e) {
   QLineEdit::keyPressEvent(e);
 }
 
-// ---- number-entry dialog ----
+// ---- number-entry dialogs ----
 
-FrmNum::FrmNum(LessonWindow& owner, const NumEntry& entry)
-    : PromptWindow(&owner), entry_(entry) {
+EntryDialog::EntryDialog(QWidget* owner, bool caretMoves) : PromptWindow(owner) {
   Paint(this, col::FormBack);
   setFont(DialogFont());
+  txtNum = new NumBox(this, caretMoves);
+  cmdNum[1] = new QPushButton(QStringLiteral("O K"), this);
+  cmdNum[2] = new QPushButton(QStringLiteral("キャンセル"), this);
+  cmdNum[1]->setDefault(true);
+  for (int i : {1, 2}) cmdNum[i]->setFont(DialogFont());
+  txtNum->onEnter = [this] { Ok(); };
+  txtNum->onEscape = [this] { Cancel(); };
+  connect(cmdNum[1], &QPushButton::clicked, this, &EntryDialog::Ok);
+  connect(cmdNum[2], &QPushButton::clicked, this, &EntryDialog::Cancel);
+}
+
+void EntryDialog::Ok() {
+  LastKey = key::Enter;
+  InputText = txtNum->text();
+  hide();
+}
+
+void EntryDialog::Cancel() {
+  LastKey = key::Esc;
+  InputText.clear();
+  hide();
+}
+
+void EntryDialog::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape) Cancel();
+  else if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) Ok();
+}
+
+void EntryDialog::RunModal() {
+  ModalScope modal(this);
+  ShowOnTop(this);
+  txtNum->setFocus();
+  WaitWhile([this] { return isVisible(); });
+}
+
+FrmNum::FrmNum(LessonWindow& owner, const NumEntry& entry)
+    : EntryDialog(&owner, false), entry_(entry) {
   const int mainW = owner.frameGeometry().width();
   const int w = int(0.8 * mainW), h = entry.scroll ? 74 : 48;
   resize(w, h);
@@ -177,13 +213,8 @@ FrmNum::FrmNum(LessonWindow& owner, const NumEntry& entry)
   picNum->surface().SetBackColor(col::FormBack);
   picNum->surface().FontName = QStringLiteral("メイリオ");
   picNum->surface().FontSize = 11;
-  txtNum = new NumBox(this, false);
   txtNum->storeTypedKeys = entry.typedKeysToLastKey;
-  cmdNum[1] = new QPushButton(QStringLiteral("O K"), this);
-  cmdNum[2] = new QPushButton(QStringLiteral("キャンセル"), this);
-  cmdNum[1]->setDefault(true);
   if (!entry.cancelCaption.isEmpty()) cmdNum[2]->setText(entry.cancelCaption);
-  for (int i : {1, 2}) cmdNum[i]->setFont(DialogFont());
 
   int boxLeft = int(0.60 * w), boxWidth = int(0.14 * w);
   boxWidth -= int(entry.narrow * mainW);
@@ -210,13 +241,7 @@ FrmNum::FrmNum(LessonWindow& owner, const NumEntry& entry)
     hsbNum->setGeometry(boxLeft, 46, int(0.39 * w), 20);
     connect(hsbNum, &QScrollBar::valueChanged, this, &FrmNum::Scrolled);
     connect(hsbNum, &QScrollBar::sliderMoved, this, &FrmNum::Scrolled);
-    txtNum->onEscape = [this] { Cancel(); };
-  } else {
-    txtNum->onEscape = [this] { Cancel(); };
   }
-  txtNum->onEnter = [this] { Ok(); };
-  connect(cmdNum[1], &QPushButton::clicked, this, &FrmNum::Ok);
-  connect(cmdNum[2], &QPushButton::clicked, this, &FrmNum::Cancel);
   picNum->setPaintHandler([&owner](Surface& pic) { owner.PaintInput(pic); });
   move(PlaceOver(owner, entry.a, entry.b));
   txtNum->setText(entry.proposal);
@@ -231,31 +256,11 @@ void FrmNum::Scrolled(int value) {
   txtNum->setCursorPosition(int(txtNum->text().size()));
 }
 
-void FrmNum::Ok() {
-  LastKey = key::Enter;
-  InputText = txtNum->text();
-  hide();
-}
-
-void FrmNum::Cancel() {
-  LastKey = key::Esc;
-  InputText.clear();
-  hide();
-}
-
-void FrmNum::keyPressEvent(QKeyEvent* e) {
-  if (e->key() == Qt::Key_Escape) Cancel();
-  else if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) Ok();
-}
-
 QString StrInput(LessonWindow& owner, const NumEntry& entry) {
   InputKind = entry.kind;
   FrmNum dlg(owner, entry);
-  ModalScope modal(&dlg);
-  ShowOnTop(&dlg);
-  dlg.txtNum->setFocus();
   WidenFactor = 0;
-  WaitWhile([&] { return dlg.isVisible(); });
+  dlg.RunModal();
   return InputText;
 }
 
@@ -279,9 +284,7 @@ void PaintOptPrompt(Surface& pic) {
   pic.FontBold = false;
 }
 
-FrmNumOpt::FrmNumOpt(LessonWindow& owner) : PromptWindow(&owner) {
-  Paint(this, col::FormBack);
-  setFont(DialogFont());
+FrmNumOpt::FrmNumOpt(LessonWindow& owner) : EntryDialog(&owner, true) {
   const int w = int(0.9 * owner.frameGeometry().width()), h = 96;
   resize(w, h);
   picPrompt = new Picture(this);
@@ -298,17 +301,9 @@ FrmNumOpt::FrmNumOpt(LessonWindow& owner) : PromptWindow(&owner) {
     Label[i]->setGeometry(int(0.58 * w) + 34 * i, 40, 28, 28);
     Label[i]->onClick = [this, i] { LabelClick(i); };
   }
-  txtNum = new NumBox(this, true);
   txtNum->setGeometry(int(0.72 * w), 40, int(0.12 * w), 30);
-  cmdNum[1] = new QPushButton(QStringLiteral("O K"), this);
-  cmdNum[2] = new QPushButton(QStringLiteral("キャンセル"), this);
-  cmdNum[1]->setDefault(true);
   cmdNum[1]->setGeometry(int(0.855 * w), 22, int(0.135 * w), 28);
   cmdNum[2]->setGeometry(int(0.855 * w), 56, int(0.135 * w), 28);
-  txtNum->onEnter = [this] { Ok(); };
-  txtNum->onEscape = [this] { Cancel(); };
-  connect(cmdNum[1], &QPushButton::clicked, this, &FrmNumOpt::Ok);
-  connect(cmdNum[2], &QPushButton::clicked, this, &FrmNumOpt::Cancel);
   MarkOption();
   move(PlaceOver(owner, 0.05f, 0.9f));
 }
@@ -331,33 +326,13 @@ void FrmNumOpt::LabelClick(int i) {
   hide();
 }
 
-void FrmNumOpt::Ok() {
-  LastKey = key::Enter;
-  InputText = txtNum->text();
-  hide();
-}
-
-void FrmNumOpt::Cancel() {
-  LastKey = key::Esc;
-  InputText.clear();
-  hide();
-}
-
-void FrmNumOpt::keyPressEvent(QKeyEvent* e) {
-  if (e->key() == Qt::Key_Escape) Cancel();
-  else if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) Ok();
-}
-
 QString StrOptInput(LessonWindow& owner, bool minusAllowed) {
   AllowComma = 1;
   AllowDot = 1;
   AllowMinus = minusAllowed ? 1 : 0;
   OptChanged = 0;
   FrmNumOpt dlg(owner);
-  ModalScope modal(&dlg);
-  ShowOnTop(&dlg);
-  dlg.txtNum->setFocus();
-  WaitWhile([&] { return dlg.isVisible(); });
+  dlg.RunModal();
   return InputText;
 }
 

@@ -84,19 +84,29 @@ struct NumEntry {
   QString cancelCaption;         // the second button's caption, if not "キャンセル"
 };
 
-class FrmNum : public PromptWindow {
+// What both number-entry dialogs share: the box, "O K" and "キャンセル".
+class EntryDialog : public PromptWindow {
+  Q_OBJECT
+ public:
+  EntryDialog(QWidget* owner, bool caretMoves);
+  NumBox* txtNum = nullptr;
+  QPushButton* cmdNum[3] = {nullptr, nullptr, nullptr};  // 1 "O K", 2 "キャンセル"
+  // "O K" or Enter: LastKey 13 and the box's text.  "キャンセル" or Esc: 27 and "".
+  void Ok();
+  void Cancel();
+  // Shows the dialog with the box focused and waits until it closes.
+  void RunModal();
+
+ protected:
+  void keyPressEvent(QKeyEvent*) override;
+};
+
+class FrmNum : public EntryDialog {
   Q_OBJECT
  public:
   FrmNum(LessonWindow& owner, const NumEntry& entry);
   Picture* picNum = nullptr;
-  NumBox* txtNum = nullptr;
-  QPushButton* cmdNum[3] = {nullptr, nullptr, nullptr};  // 1 "O K", 2 "キャンセル"
   QScrollBar* hsbNum = nullptr;
-  void Ok();
-  void Cancel();
-
- protected:
-  void keyPressEvent(QKeyEvent*) override;
 
  private:
   void Scrolled(int value);
@@ -107,21 +117,14 @@ class FrmNum : public PromptWindow {
 // (InputText; "" and LastKey 27 after a cancel).
 QString StrInput(LessonWindow& owner, const NumEntry& entry);
 
-class FrmNumOpt : public PromptWindow {
+class FrmNumOpt : public EntryDialog {
   Q_OBJECT
  public:
   explicit FrmNumOpt(LessonWindow& owner);
   Picture* picPrompt = nullptr;
-  NumBox* txtNum = nullptr;
-  QPushButton* cmdNum[3] = {nullptr, nullptr, nullptr};
   QLabel* Label2 = nullptr;
   ClickLabel* Label[3] = {nullptr, nullptr, nullptr};
-  void Ok();
-  void Cancel();
   void LabelClick(int i);
-
- protected:
-  void keyPressEvent(QKeyEvent*) override;
 
  private:
   void MarkOption();
