@@ -193,10 +193,15 @@ void mainWindow::ExecIntro() {
   lh_ = 1.1f * f.TextHeight(QStringLiteral("A"));
   const float left = 2 * cw_;
   float x = left;
-  float y = 2 * lh_;
+  float y = 0;
+  // Starts narration line `row` at the left margin; more pieces may follow on it.
+  auto line = [&](float row, const QString& text) {
+    x = left;
+    y = row * lh_;
+    lk::PrintText(f, x, y, text);
+  };
 
-  lk::PrintText(f, x, y,
-                QStringLiteral("　よく知られているように，惑星の公転運動は，太陽を焦点とする楕円を描きます。"));
+  line(2, QStringLiteral("　よく知られているように，惑星の公転運動は，太陽を焦点とする楕円を描きます。"));
   Wait();
 
   for (lk::Picture* p : picDemo_) {
@@ -206,9 +211,7 @@ void mainWindow::ExecIntro() {
   picDemo_[0]->show();
   StartTimer1(kTimerMs);
 
-  x = left;
-  y = 3 * lh_;
-  lk::PrintText(f, x, y, QStringLiteral("図のように太陽を原点として 動径  "));
+  line(3, QStringLiteral("図のように太陽を原点として 動径  "));
   lk::PrintVar(f, x, y, QStringLiteral("r"));
   lk::PrintText(f, x, y, QStringLiteral("，角度 "));
   PrintTheta(f, x, y + 0.05f * lh_);
@@ -217,58 +220,40 @@ void mainWindow::ExecIntro() {
   lk::PrintText(f, x, y, QStringLiteral("  の関数"));
   Wait();
 
-  x = left;
-  y = 4 * lh_;
-  lk::PrintText(f, x, y, QStringLiteral("として変化します。変化のしかたは，公転周期  "));
+  line(4, QStringLiteral("として変化します。変化のしかたは，公転周期  "));
   lk::PrintVar(f, x, y, QStringLiteral("T"));
   lk::PrintText(f, x, y, QStringLiteral("  を周期とする周期関数です。"));
   Wait();
 
-  x = left;
-  y = 5 * lh_;
-  lk::PrintText(f, x, y, QStringLiteral("　したがって，これを フーリエ級数"));
+  line(5, QStringLiteral("　したがって，これを フーリエ級数"));
   Wait();
   DspEq(6.5f * lh_);
-  x = left;
-  y = 8.5f * lh_;
-  lk::PrintText(f, x, y, QStringLiteral("に展開できるはずです。"));
+  line(8.5f, QStringLiteral("に展開できるはずです。"));
   Wait();
 
   demoPhase_ = 2;
   picDemo_[0]->hide();
   picDemo_[1]->show();
 
-  x = left;
-  y = 10 * lh_;
-  lk::PrintText(f, x, y, QStringLiteral("　この問題は，"));
+  line(10, QStringLiteral("　この問題は，"));
   lk::PrintText(f, x, y, QStringLiteral("1817"));
   x += 0.4f * cw_;
   lk::PrintText(f, x, y, QStringLiteral("年 ベッセルにより解決され，"));
   Wait();
-  x = left;
-  y = 11 * lh_;
-  lk::PrintText(f, x, y, QStringLiteral("ベッセル関数の誕生のきっかけとなりました。"));
+  line(11, QStringLiteral("ベッセル関数の誕生のきっかけとなりました。"));
   Wait();
-  x = left;
-  y = 12 * lh_;
-  lk::PrintText(f, x, y, QStringLiteral("このプログラムでは，実際に運動方程式を解いて"));
+  line(12, QStringLiteral("このプログラムでは，実際に運動方程式を解いて"));
   Wait();
-  x = left;
-  y = 13 * lh_;
-  lk::PrintText(f, x, y, QStringLiteral("時間"));
+  line(13, QStringLiteral("時間"));
   lk::PrintVar(f, x, y, QStringLiteral("  t  "));
   lk::PrintText(f, x, y, QStringLiteral("の関数として  "));
   ShowRt(f, x, y);
   lk::PrintText(f, x, y, QStringLiteral("  を求め，その結果を"));
   Wait();
-  x = left;
-  y = 14 * lh_;
-  lk::PrintText(f, x, y, QStringLiteral("フーリエ解析して，ベッセルの理論と比較します。"));
+  line(14, QStringLiteral("フーリエ解析して，ベッセルの理論と比較します。"));
   Wait();
 
-  x = left;
-  y = 15.5f * lh_;
-  lk::PrintText(f, x, y, QStringLiteral("　どれかのキーを押すと，作業を開始します。"));
+  line(15.5f, QStringLiteral("　どれかのキーを押すと，作業を開始します。"));
   HitAnyKey();
   StopTimer1();
   for (lk::Picture* p : picDemo_) p->hide();
