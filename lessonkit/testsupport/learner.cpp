@@ -19,6 +19,7 @@
 #include "dialogs.h"
 #include "lessonwindow.h"
 #include "program.h"
+#include "surface.h"
 
 namespace lk::test {
 
@@ -35,6 +36,16 @@ QWidget* OpenPrompt() {
     if (w->isVisible() && qobject_cast<FrmHitKey*>(w)) return w;
   return nullptr;
 }
+
+int InkCount(const Surface& s, float x1, float y1, float x2, float y2) {
+  const float u = s.UnitsPerPixel();
+  int n = 0;
+  for (int y = int(y1 / u); y < int(y2 / u); ++y)
+    for (int x = int(x1 / u); x < int(x2 / u); ++x) n += s.PixelAt(x, y) != s.BackColor();
+  return n;
+}
+
+int InkCount(const Surface& s) { return InkCount(s, 0, 0, s.ScaleWidth(), s.ScaleHeight()); }
 
 void PressKey(QWidget* w, int qtKey, Qt::KeyboardModifiers mods) {
   QTest::keyClick(w, Qt::Key(qtKey), mods);

@@ -13,6 +13,7 @@ class QTimer;
 
 namespace lk {
 class LessonWindow;
+class Surface;
 }
 
 namespace lk::test {
@@ -59,6 +60,11 @@ class Learner : public QObject {
 // The visible number dialog (FrmNum or FrmNumOpt) or press-any-key prompt, if any.
 QWidget* OpenDialog();
 QWidget* OpenPrompt();
+
+// How many pixels of a picture differ from its back colour, inside a
+// rectangle given in the picture's units, or in the whole picture.
+int InkCount(const Surface& s, float x1, float y1, float x2, float y2);
+int InkCount(const Surface& s);
 
 // Sends a key to the main window as a learner's key press.
 void PressKey(QWidget* w, int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier);

@@ -15,15 +15,7 @@ namespace tl = toplimit;
 
 namespace {
 
-// Non-background pixels of the picture inside a rectangle given in twips.
-int Ink(const lk::Surface& s, float x1, float y1, float x2, float y2) {
-  int n = 0;
-  for (int y = int(y1 / 15); y < int(y2 / 15); ++y)
-    for (int x = int(x1 / 15); x < int(x2 / 15); ++x) n += s.PixelAt(x, y) != s.BackColor();
-  return n;
-}
-
-int Ink(const lk::Surface& s) { return Ink(s, 0, 0, s.ScaleWidth(), s.ScaleHeight()); }
+using lk::test::InkCount;
 
 void Click(QRadioButton* b) { QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, QPoint(8, b->height() / 2)); }
 
@@ -33,12 +25,12 @@ void ExpectTableDrawn(const Form1& w) {
   const tl::Table& t = w.lastTable();
   const float lh = t.g.lh, wA = t.g.w;
   for (const tl::Cell& c : t.cells)
-    EXPECT_GT(Ink(s, c.x, c.y, c.x + 2 * wA, c.y + lh), 0) << c.text;
-  EXPECT_GT(Ink(s, t.resultX, t.resultY, t.resultX + 6 * wA, t.resultY + lh), 0);
+    EXPECT_GT(InkCount(s, c.x, c.y, c.x + 2 * wA, c.y + lh), 0) << c.text;
+  EXPECT_GT(InkCount(s, t.resultX, t.resultY, t.resultX + 6 * wA, t.resultY + lh), 0);
   const float second = t.resultY + 1.3f * lh;
-  EXPECT_GT(Ink(s, t.resultX, second, t.resultX + 6 * wA, second + lh), 0);
+  EXPECT_GT(InkCount(s, t.resultX, second, t.resultX + 6 * wA, second + lh), 0);
   // Nothing below the result in the last column.
-  EXPECT_EQ(Ink(s, t.resultX, second + 1.5f * lh, s.ScaleWidth(), s.ScaleHeight()), 0);
+  EXPECT_EQ(InkCount(s, t.resultX, second + 1.5f * lh, s.ScaleWidth(), s.ScaleHeight()), 0);
 }
 
 }  // namespace
@@ -58,7 +50,7 @@ TEST(Window, AsDesigned) {
   EXPECT_TRUE(w.optPrecision(0)->isChecked());
   EXPECT_FALSE(w.optPrecision(1)->isChecked());
   EXPECT_FALSE(w.optPrecision(2)->isChecked());
-  EXPECT_EQ(Ink(w.pic()->surface()), 0);
+  EXPECT_EQ(InkCount(w.pic()->surface()), 0);
   // The buttons reach a little into the picture and stay on top of it.
   EXPECT_EQ(w.childAt(w.optPrecision(1)->geometry().bottomLeft() + QPoint(8, -1)), w.optPrecision(1));
   lk::EndProgram();

@@ -17,15 +17,7 @@ namespace ur = unitround;
 
 namespace {
 
-// Non-background pixels of a picture inside a rectangle given in twips.
-int Ink(const lk::Surface& s, float x1, float y1, float x2, float y2) {
-  int n = 0;
-  for (int y = int(y1 / 15); y < int(y2 / 15); ++y)
-    for (int x = int(x1 / 15); x < int(x2 / 15); ++x) n += s.PixelAt(x, y) != s.BackColor();
-  return n;
-}
-
-int Ink(const lk::Surface& s) { return Ink(s, 0, 0, s.ScaleWidth(), s.ScaleHeight()); }
+using lk::test::InkCount;
 
 std::vector<bool> InkMask(const lk::Surface& s) {
   std::vector<bool> m;
@@ -68,8 +60,8 @@ TEST(Window, AsDesigned) {
   EXPECT_TRUE(w.optPrecision(0)->isChecked());
   EXPECT_FALSE(w.optPrecision(1)->isChecked());
   EXPECT_FALSE(w.optPrecision(2)->isChecked());
-  EXPECT_EQ(Ink(w.pic(1)->surface()), 0);
-  EXPECT_EQ(Ink(w.pic(2)->surface()), 0);
+  EXPECT_EQ(InkCount(w.pic(1)->surface()), 0);
+  EXPECT_EQ(InkCount(w.pic(2)->surface()), 0);
   EXPECT_EQ(w.pic(1)->surface().FontName, "メイリオ");
   lk::EndProgram();
 }
@@ -84,20 +76,20 @@ TEST(Window, SingleButtonDrawsOneColumnInItsOwnPicture) {
 
   const lk::Surface& s = w.pic(1)->surface();
   const ur::Layout l = LayoutOf(s);
-  EXPECT_GT(Ink(s, 0, 0, s.ScaleWidth(), l.y0 + l.lh), 0);  // the heading
+  EXPECT_GT(InkCount(s, 0, 0, s.ScaleWidth(), l.y0 + l.lh), 0);  // the heading
   for (int row = 1; row <= 24; ++row) {
     const float y = row * l.lh + l.y0;
-    EXPECT_GT(Ink(s, l.x0, y, l.x0 + 4 * l.w, y + l.lh), 0) << row;
+    EXPECT_GT(InkCount(s, l.x0, y, l.x0 + 4 * l.w, y + l.lh), 0) << row;
     // A second column would start 20 letters to the right: there is none.
-    EXPECT_EQ(Ink(s, l.x0 + 20 * l.w, y, s.ScaleWidth(), y + l.lh), 0) << row;
+    EXPECT_EQ(InkCount(s, l.x0 + 20 * l.w, y, s.ScaleWidth(), y + l.lh), 0) << row;
   }
   // Row 25 stays empty, the result stands in row 26, and nothing below.
   const float y25 = 25 * l.lh + l.y0, y26 = 26 * l.lh + l.y0;
-  EXPECT_EQ(Ink(s, 0, y25 + 0.35f * l.lh, s.ScaleWidth(), y25 + 0.7f * l.lh), 0);
-  EXPECT_GT(Ink(s, l.x0, y26, s.ScaleWidth(), y26 + l.lh), 0);
-  EXPECT_EQ(Ink(s, 0, y26 + 1.4f * l.lh, s.ScaleWidth(), s.ScaleHeight()), 0);
+  EXPECT_EQ(InkCount(s, 0, y25 + 0.35f * l.lh, s.ScaleWidth(), y25 + 0.7f * l.lh), 0);
+  EXPECT_GT(InkCount(s, l.x0, y26, s.ScaleWidth(), y26 + l.lh), 0);
+  EXPECT_EQ(InkCount(s, 0, y26 + 1.4f * l.lh, s.ScaleWidth(), s.ScaleHeight()), 0);
   // The other precision's picture stays empty.
-  EXPECT_EQ(Ink(w.pic(2)->surface()), 0);
+  EXPECT_EQ(InkCount(w.pic(2)->surface()), 0);
   lk::EndProgram();
 }
 
@@ -112,17 +104,17 @@ TEST(Window, DoubleButtonDrawsTwoColumnsAndAppends) {
   const float second = 14 * l.w + l.x0;
   for (int row = 1; row <= 28; ++row) {
     const float y = row * l.lh + l.y0;
-    EXPECT_GT(Ink(s, l.x0, y, l.x0 + 4 * l.w, y + l.lh), 0) << row;
+    EXPECT_GT(InkCount(s, l.x0, y, l.x0 + 4 * l.w, y + l.lh), 0) << row;
     if (row <= 25) {
-      EXPECT_GT(Ink(s, second, y, second + 4 * l.w, y + l.lh), 0) << row;
+      EXPECT_GT(InkCount(s, second, y, second + 4 * l.w, y + l.lh), 0) << row;
     }
   }
   // Below the second column's 25 rows: an empty row, the result, an empty row.
   const float y26 = 26 * l.lh + l.y0, y27 = 27 * l.lh + l.y0, y28 = 28 * l.lh + l.y0;
-  EXPECT_EQ(Ink(s, second, y26 + 0.35f * l.lh, s.ScaleWidth(), y26 + 0.6f * l.lh), 0);
-  EXPECT_GT(Ink(s, second, y27, s.ScaleWidth(), y27 + l.lh), 0);
-  EXPECT_EQ(Ink(s, second, y28 + 0.35f * l.lh, s.ScaleWidth(), y28 + 0.7f * l.lh), 0);
-  EXPECT_EQ(Ink(w.pic(1)->surface()), 0);
+  EXPECT_EQ(InkCount(s, second, y26 + 0.35f * l.lh, s.ScaleWidth(), y26 + 0.6f * l.lh), 0);
+  EXPECT_GT(InkCount(s, second, y27, s.ScaleWidth(), y27 + l.lh), 0);
+  EXPECT_EQ(InkCount(s, second, y28 + 0.35f * l.lh, s.ScaleWidth(), y28 + 0.7f * l.lh), 0);
+  EXPECT_EQ(InkCount(w.pic(1)->surface()), 0);
 
   // Clicking again draws the same table over the first one.
   const std::vector<bool> before = InkMask(s);
@@ -133,7 +125,7 @@ TEST(Window, DoubleButtonDrawsTwoColumnsAndAppends) {
 
   // And the single table goes to its own picture, the double one stays.
   Click(w.optPrecision(1));
-  EXPECT_GT(Ink(w.pic(1)->surface()), 0);
+  EXPECT_GT(InkCount(w.pic(1)->surface()), 0);
   EXPECT_EQ(InkMask(s), before);
   lk::EndProgram();
 }
