@@ -14,6 +14,7 @@
 #include "dialogs.h"
 #include "fonts.h"
 #include "program.h"
+#include "suitekeys.h"
 
 namespace lk {
 
@@ -73,7 +74,8 @@ LessonWindow::LessonWindow(const FrameParams& params)
   setFont(MakeFont(params_.fontName, params_.fontSize, false, false));
   timer1_ = new QTimer(this);
   connect(timer1_, &QTimer::timeout, this, [this] {
-    if (busy_ || Ending()) return;
+    // A stopped clock stops the stage machines too.
+    if (busy_ || Ending() || Paused()) return;
     busy_ = true;
     Guard([this] { Timer1_Timer(); });
     busy_ = false;
@@ -98,6 +100,7 @@ void LessonWindow::Start() {
   mode = 0;
   show();
   WaitUntilPlaced();
+  InstallSuiteKeys(this);
   loadBegun_ = true;
   Guard([this] { Form_Load(); });
 }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@ struct ClockState {
   double base = 0;       // lesson seconds at the last change of speed
   qint64 baseReal = 0;   // real nanoseconds at that moment
   bool jumping = false;
+  bool paused = false;   // the clock stands at base
 };
 
 ClockState& Clock() {
@@ -51,6 +53,7 @@ void SleepUntilEventOr(qint64 realMs) {
 
 double Now() {
   ClockState& c = Clock();
+  if (c.paused) return c.base;
   qint64 ns = c.real.nsecsElapsed();
   return c.base + double(ns - c.baseReal) * 1e-9 * c.speed;
 }
@@ -69,6 +72,37 @@ void SetSpeed(double factor) {
 double Speed() { return Clock().speed; }
 
 void SetJumpingClock(bool on) { Clock().jumping = on; }
+
+void SetPaused(bool on) {
+  ClockState& c = Clock();
+  if (on == c.paused) return;
+  if (on) {
+    c.base = Now();
+  } else {
+    // Lesson time goes on from where it stood: the real time that passed
+    // meanwhile does not count.
+    c.baseReal = c.real.nsecsElapsed();
+  }
+  c.paused = on;
+}
+
+bool Paused() { return Clock().paused; }
+
+namespace {
+constexpr double kSpeedSteps[] = {0.25, 0.5, 1, 2, 4, 8};
+}
+
+double FasterSpeed(double current) {
+  for (double s : kSpeedSteps)
+    if (s > current * 1.0001) return s;
+  return kSpeedSteps[std::size(kSpeedSteps) - 1];
+}
+
+double SlowerSpeed(double current) {
+  for (auto it = std::rbegin(kSpeedSteps); it != std::rend(kSpeedSteps); ++it)
+    if (*it < current * 0.9999) return *it;
+  return kSpeedSteps[0];
+}
 
 void ApplyCommandLine(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
@@ -99,6 +133,12 @@ void DoEvents() {
 void WaitUntil(double t) {
   CheckEnd();
   for (;;) {
+    if (Paused()) {
+      // Nothing is due while the clock stands; the key that restarts it is an event.
+      SleepUntilEventOr(250);
+      CheckEnd();
+      continue;
+    }
     double left = t - Now();
     if (left <= 0) break;
     if (Clock().jumping) {
@@ -165,7 +205,10 @@ void EndProgram() {
 
 bool Ending() { return g_ending; }
 
-void ResetProgram() { g_ending = false; }
+void ResetProgram() {
+  g_ending = false;
+  SetPaused(false);
+}
 
 void Guard(const std::function<void()>& f) {
   try {

@@ -32,6 +32,15 @@ double Speed();
 // In a test: paced waits jump the clock to their deadline at once instead of
 // sleeping (time-outs of prompts still run, at the clock's speed).
 void SetJumpingClock(bool on);
+// Stops and restarts the lesson clock.  While it stands, every paced drawing,
+// animation and prompt time-out stands too, and after the restart they go on
+// from where they were, without a jump.
+void SetPaused(bool on);
+bool Paused();
+// The speeds the learner's keys step through: 1/4, 1/2, 1, 2, 4, 8.  From
+// any speed, the next listed one above or below (or the end of the list).
+double FasterSpeed(double current);
+double SlowerSpeed(double current);
 // Reads --speed X (or --speed=X) from the command line; the rest is ignored.
 void ApplyCommandLine(int argc, char** argv);
 
@@ -49,7 +58,8 @@ void CheckEnd();
 // Ending() becomes true.  Safe to call more than once and from any handler.
 void EndProgram();
 bool Ending();
-// Starts afresh after an end (tests run one program after another).
+// Starts afresh after an end (tests run one program after another); the
+// clock runs again if it was stopped.
 void ResetProgram();
 
 // Runs f, which may wait; an end of the program inside it stops it quietly.
