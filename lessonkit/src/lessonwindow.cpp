@@ -6,6 +6,7 @@
 #include <QWindow>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPaintEvent>
 #include <QTimer>
 #include <cmath>
 #include <limits>
@@ -70,7 +71,11 @@ LessonWindow::LessonWindow(const FrameParams& params)
   form_.Resize(width(), height());
   form_.FontName = params_.fontName;
   form_.FontSize = params_.fontSize;
-  form_.Changed = [this] { update(); };
+  form_.Changed = [this] {
+    const QRect r = form_.TakeDirty();
+    if (LeanRepaints()) update(r);
+    else update();
+  };
   setFont(MakeFont(params_.fontName, params_.fontSize, false, false));
   timer1_ = new QTimer(this);
   connect(timer1_, &QTimer::timeout, this, [this] {
@@ -228,9 +233,9 @@ bool LessonWindow::Timer1Enabled() const { return timer1_->isActive(); }
 
 void LessonWindow::PaintInput(Surface&) {}
 
-void LessonWindow::paintEvent(QPaintEvent*) {
+void LessonWindow::paintEvent(QPaintEvent* e) {
   QPainter p(this);
-  p.drawImage(0, 0, form_.Image());
+  DrawSurfacePart(p, form_, e->rect());
 }
 
 void LessonWindow::showEvent(QShowEvent*) {

@@ -72,6 +72,8 @@ class LessonWindow : public QWidget {
   void Start();
 
   const FrameParams& params() const { return params_; }
+  // True once Form_Load has begun (the window is placed and takes keys).
+  bool loadBegun() const { return loadBegun_; }
   Surface& form() { return form_; }
 
   std::int32_t mode = 0;

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "fonts.h"
 
@@ -46,7 +47,7 @@ void Surface::Resize(int widthPx, int heightPx) {
   image_ = img;
   width_ = widthPx;
   height_ = heightPx;
-  Notify();
+  TouchedAll();
 }
 
 void Surface::SetDevicePixelRatio(qreal ratio) {
@@ -58,7 +59,7 @@ void Surface::SetDevicePixelRatio(qreal ratio) {
   }
   image_ = img;
   ratio_ = ratio;
-  Notify();
+  TouchedAll();
 }
 
 void Surface::SetBackColor(Color c) {
@@ -70,6 +71,40 @@ void Surface::Notify() const {
   if (Changed) Changed();
 }
 
+QRect Surface::TakeDirty() {
+  const QRect r = dirty_;
+  dirty_ = QRect();
+  return r;
+}
+
+void Surface::Touched(const QRectF& r) { Touched(r.topLeft(), r.bottomRight(), 0); }
+
+void Surface::Touched(QPointF a, QPointF b, qreal reach) {
+  // Whole pixels that contain the rectangle, within the picture.  Undefined
+  // coordinates (a curve running away) count as the whole picture.  The
+  // corners are taken one by one: a width of 1e30 would swallow the pixels.
+  const qreal W = width_, H = height_;
+  const qreal v[4] = {std::min(a.x(), b.x()) - reach, std::min(a.y(), b.y()) - reach,
+                      std::max(a.x(), b.x()) + reach, std::max(a.y(), b.y()) + reach};
+  QRect whole(0, 0, width_, height_);
+  if (std::all_of(std::begin(v), std::end(v), [](qreal x) { return std::isfinite(x); })) {
+    const int l = int(std::clamp(std::floor(std::min(v[0], v[2])), 0.0, W));
+    const int t = int(std::clamp(std::floor(std::min(v[1], v[3])), 0.0, H));
+    const int rr = int(std::clamp(std::ceil(std::max(v[0], v[2])), 0.0, W));
+    const int b = int(std::clamp(std::ceil(std::max(v[1], v[3])), 0.0, H));
+    whole = QRect(QPoint(l, t), QPoint(rr, b)) & QRect(0, 0, width_, height_);
+  }
+  dirty_ |= whole;
+  Notify();
+}
+
+void Surface::TouchedAll() { Touched(QRectF(0, 0, width_, height_)); }
+
+qreal Surface::PenReach() const {
+  // Half the pen, the round or square cap, and a pixel for antialiasing.
+  return std::max(1, DrawWidth) * 0.75 + 2;
+}
+
 QFont Surface::CurrentFont() const { return MakeFont(FontName, FontSize, FontBold, FontItalic); }
 
 // Where the baseline lies below the top of the text: the designed ascent of
@@ -79,6 +114,16 @@ static qreal Ascent(const Surface& s, const QFontMetricsF& fm) {
   if (design <= 0) return fm.ascent();
   const double em = std::max(0.5f, s.FontSize) * 96.0 / 72.0;
   return design * em;
+}
+
+// Where a text drawn with its baseline starting at `base` can leave ink: its
+// glyphs' box and its advance box, widened for italic overhang and for glyphs
+// that reach past the font's own measures.
+static QRectF TextReach(const QFontMetricsF& fm, const QString& text, QPointF base) {
+  const QRectF ink = fm.boundingRect(text).translated(base);
+  const QRectF box(base.x(), base.y() - fm.ascent(), fm.horizontalAdvance(text), fm.height());
+  const qreal slack = 2 + 0.3 * fm.height();
+  return ink.united(box).adjusted(-slack, -slack, slack, slack);
 }
 
 static QString Shown(const Surface& s, const QString& text) {
@@ -129,7 +174,7 @@ void Surface::Print(const QString& text) {
     p.drawText(QPointF(at.x(), at.y() + Ascent(*this, fm)), shown);
   }
   CurrentX += float(fm.horizontalAdvance(shown) * UnitsPerPixel());
-  Notify();
+  Touched(TextReach(fm, shown, QPointF(at.x(), at.y() + Ascent(*this, fm))));
 }
 
 void Surface::PrintLine(const QString& text) {
@@ -152,7 +197,7 @@ int Surface::DrawCharAtPixel(int xPx, int yPx, QChar ch) {
     p.setPen(ToQColor(ForeColor));
     p.drawText(QPointF(xPx, yPx + Ascent(*this, fm)), shown);
   }
-  Notify();
+  Touched(TextReach(fm, shown, QPointF(xPx, yPx + Ascent(*this, fm))));
   return int(std::lround(fm.horizontalAdvance(shown)));
 }
 
@@ -165,7 +210,7 @@ void Surface::Line(float x1, float y1, float x2, float y2, Color c) {
   }
   CurrentX = x2;
   CurrentY = y2;
-  Notify();
+  Touched(ToPx(x1, y1), ToPx(x2, y2), PenReach());
 }
 
 void Surface::LineTo(float x2, float y2, Color c) { Line(CurrentX, CurrentY, x2, y2, c); }
@@ -185,7 +230,7 @@ void Surface::Box(float x1, float y1, float x2, float y2, Color c, bool filled) 
   }
   CurrentX = x2;
   CurrentY = y2;
-  Notify();
+  Touched(ToPx(x1, y1), ToPx(x2, y2), PenReach() + 1);
 }
 
 void Surface::Circle(float x, float y, float radius, Color c) {
@@ -200,7 +245,7 @@ void Surface::Circle(float x, float y, float radius, Color c) {
   }
   CurrentX = x;
   CurrentY = y;
-  Notify();
+  Touched(ToPx(x, y), ToPx(x, y), std::abs(radius / UnitsPerPixel()) + PenReach());
 }
 
 void Surface::PSet(float x, float y, Color c) {
@@ -220,14 +265,14 @@ void Surface::PSet(float x, float y, Color c) {
   }
   CurrentX = x;
   CurrentY = y;
-  Notify();
+  Touched(ToPx(x, y), ToPx(x, y), PenReach());
 }
 
 void Surface::Cls() {
   image_.fill(ToQColor(back_));
   CurrentX = 0;
   CurrentY = 0;
-  Notify();
+  TouchedAll();
 }
 
 Color Surface::PixelAt(int xPx, int yPx) const {

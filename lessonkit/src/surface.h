@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <functional>
 
@@ -82,10 +83,20 @@ class Surface {
   const QImage& Image() const { return image_; }
   // Called after every change, so a widget showing the surface can update.
   std::function<void()> Changed;
+  // The rectangle (in device-independent pixels) that changed since the last
+  // TakeDirty(): a widget showing the surface copies only that to the screen.
+  QRect Dirty() const { return dirty_; }
+  QRect TakeDirty();
 
  private:
   void Begin(QPainter& p) const;
   void Notify() const;
+  // Marks a rectangle in device-independent pixels as changed and tells.
+  void Touched(const QRectF& r);
+  void Touched(QPointF a, QPointF b, qreal reach);
+  void TouchedAll();
+  // How far a stroke of the current pen reaches beyond its geometry.
+  qreal PenReach() const;
   void SetPen(QPainter& p, Color c) const;
   QPointF ToPx(float x, float y) const;
 
@@ -94,6 +105,7 @@ class Surface {
   ScaleMode mode_;
   Color back_ = RGB(240, 240, 240);
   QImage image_;
+  QRect dirty_;
 };
 
 // A colour as Qt draws it.

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPaintEvent>
 #include <cmath>
 
 #include "program.h"
@@ -15,12 +16,30 @@ void PlaceTw(QWidget* w, double left, double top, double width, double height) {
   w->setGeometry(Tw(left), Tw(top), Tw(width), Tw(height));
 }
 
+bool LeanRepaints() {
+  static const bool lean = qEnvironmentVariableIntValue("LESSONS_FULL_REPAINT") == 0;
+  return lean;
+}
+
+void DrawSurfacePart(QPainter& p, const Surface& s, const QRect& r) {
+  const QImage& img = s.Image();
+  if (!LeanRepaints()) {
+    p.drawImage(0, 0, img);
+    return;
+  }
+  const qreal k = img.devicePixelRatio();
+  p.drawImage(QRectF(r), img, QRectF(r.x() * k, r.y() * k, r.width() * k, r.height() * k));
+}
+
 Picture::Picture(QWidget* parent, ScaleMode mode, bool border)
     : QWidget(parent), surface_(1, 1, mode), border_(border) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
   surface_.Changed = [this] {
-    if (!painting_) update();
+    const QRect r = surface_.TakeDirty();
+    if (painting_) return;
+    if (LeanRepaints()) update(r);
+    else update();
   };
 }
 
@@ -36,10 +55,10 @@ void Picture::Repaint() {
   painting_ = false;
 }
 
-void Picture::paintEvent(QPaintEvent*) {
+void Picture::paintEvent(QPaintEvent* e) {
   if (paintHandler_) Repaint();
   QPainter p(this);
-  p.drawImage(0, 0, surface_.Image());
+  DrawSurfacePart(p, surface_, e->rect());
   if (border_) {
     p.setPen(QColor(160, 160, 160));
     p.drawRect(rect().adjusted(0, 0, -1, -1));

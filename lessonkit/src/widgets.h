@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+class QPainter;
+
 #include "surface.h"
 
 namespace lk {
@@ -15,6 +17,14 @@ namespace lk {
 // Twips to pixels, as the window positions are given.
 int Tw(double twips);
 void PlaceTw(QWidget* w, double left, double top, double width, double height);
+
+// Whether a drawing step copies only the rectangle it changed to the screen
+// (the default), or the whole picture as before (LESSONS_FULL_REPAINT=1, to
+// measure the difference).
+bool LeanRepaints();
+// Draws the part r (in device-independent pixels) of a surface's picture at
+// the same place on p.
+void DrawSurfacePart(QPainter& p, const Surface& s, const QRect& r);
 
 // A picture control: shows its retained Surface.  With a paint handler it
 // repaints itself from scratch whenever it is shown or exposed (a prompt).

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -304,5 +305,76 @@ TEST(PictureExport, FallsBackToHomeAndSaysSoWhenItCannotWrite) {
   PressKey(&w, suitekey::Copy);
   EXPECT_EQ(QGuiApplication::clipboard()->image().size(), WindowPicture(&w).size());
   EXPECT_EQ(VisibleNotice(&w), QStringLiteral("画像をクリップボードにコピーしました"));
+  EndProgram();
+}
+
+TEST(LeanRepaints, EachDrawingStepMarksOnlyWhatItChanged) {
+  Surface s(400, 300);
+  s.SetBackColor(RGB(220, 220, 220));
+  const QRect all(0, 0, 400, 300);
+  EXPECT_EQ(s.TakeDirty(), all);  // clearing changes everything
+  struct Step {
+    const char* what;
+    std::function<void()> draw;
+  };
+  const std::vector<Step> steps = {
+      {"thin line", [&] { s.Line(10, 10, 40, 25, RGB(200, 0, 0)); }},
+      {"wide line", [&] { s.DrawWidth = 4; s.Line(300, 200, 250, 120, RGB(0, 0, 200)); s.DrawWidth = 1; }},
+      {"dotted", [&] { s.Style = DrawStyle::Dot; s.Line(100, 250, 180, 250, RGB(0, 0, 0)); s.Style = DrawStyle::Solid; }},
+      {"circle", [&] { s.DrawWidth = 2; s.Circle(200, 150, 30, RGB(0, 150, 0)); s.DrawWidth = 1; }},
+      {"box", [&] { s.Box(50, 150, 90, 190, RGB(90, 0, 90), true); }},
+      {"point", [&] { s.DrawWidth = 3; s.PSet(350, 40, RGB(0, 0, 0)); s.DrawWidth = 1; }},
+      {"text", [&] { s.CurrentX = 120; s.CurrentY = 30; s.FontSize = 14; s.Print(QStringLiteral("エネルギー Ég")); }},
+      {"italic", [&] { s.FontItalic = true; s.CurrentX = 20; s.CurrentY = 60; s.Print(QStringLiteral("fjy")); s.FontItalic = false; }},
+      {"symbol", [&] { s.FontName = QStringLiteral("Symbol"); s.FontSize = 20; s.DrawCharAtPixel(250, 60, QChar(229)); s.FontName = QStringLiteral("メイリオ"); }},
+      {"xor", [&] { s.Mode = DrawMode::Xor; s.Line(0, 299, 60, 240, RGB(255, 255, 255)); s.Mode = DrawMode::Copy; }},
+  };
+  for (const Step& st : steps) {
+    const QImage before = s.Image().copy();
+    st.draw();
+    const QRect dirty = s.TakeDirty();
+    const QImage after = s.Image();
+    int changed = 0, outside = 0;
+    for (int y = 0; y < after.height(); ++y)
+      for (int x = 0; x < after.width(); ++x)
+        if (after.pixel(x, y) != before.pixel(x, y)) {
+          ++changed;
+          outside += !dirty.contains(x, y);
+        }
+    EXPECT_GT(changed, 0) << st.what;
+    EXPECT_EQ(outside, 0) << st.what;
+    // Not the whole picture: a small step marks a small rectangle.
+    EXPECT_LT(dirty.width() * dirty.height(), all.width() * all.height() / 8) << st.what;
+  }
+  // A curve running far off the picture marks where it leaves, and no more
+  // than the picture.
+  s.Line(10, 10, 1e30f, -1e30f, RGB(0, 0, 0));
+  const QRect dirty = s.TakeDirty();
+  EXPECT_TRUE(dirty.contains(QRect(10, 0, 11, 11))) << dirty.x() << "," << dirty.y() << " "
+                                                     << dirty.width() << "x" << dirty.height();
+  EXPECT_TRUE(all.contains(dirty));
+}
+
+TEST(LeanRepaints, WhatTheScreenShowsIsTheWholePictureAfterAPacedCurve) {
+  PacedLesson w;
+  w.Start();
+  PressKey(&w, Qt::Key_1);
+  w.form().Box(300, 300, 2000, 900, RGB(0, 120, 0), true);
+  Spin(100);
+  ASSERT_EQ(w.strokes, kStrokes);
+  // The screen got only the changed rectangles; together they must make up
+  // the same picture as painting the whole window afresh.
+  const QImage screen = QGuiApplication::primaryScreen()->grabWindow(w.winId()).toImage();
+  auto* indicator = w.findChild<QLabel*>(QStringLiteral("lk_clockIndicator"));
+  ASSERT_FALSE(screen.isNull());
+  const QImage fresh = w.grab().toImage();
+  ASSERT_EQ(screen.size(), fresh.size());
+  int differ = 0;
+  for (int y = 0; y < fresh.height(); ++y)
+    for (int x = 0; x < fresh.width(); ++x)
+      if (indicator == nullptr || !indicator->geometry().contains(x, y))
+        differ += screen.pixel(x, y) != fresh.pixel(x, y);
+  EXPECT_EQ(differ, 0);
+  EXPECT_GT(InkCount(w.pic->surface()), 200);
   EndProgram();
 }

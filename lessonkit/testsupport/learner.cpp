@@ -120,6 +120,10 @@ bool Learner::finish(int realMs) {
 
 void Learner::Poll() {
   if (steps_.empty() || acting_) return;
+  // A learner starts once the window has opened and loaded, not while it is
+  // still being placed (its keys would be lost then).
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* l = qobject_cast<LessonWindow*>(w); l && l->isVisible() && !l->loadBegun()) return;
   Step step = steps_.front();
   QPointer<QWidget> target;
   if (step.kind == Step::Dialog) target = OpenDialog();
