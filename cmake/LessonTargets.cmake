@@ -1,5 +1,42 @@
 # Helpers shared by the toolkit and the lesson directories.
 
+include(LessonCatalog)
+
+# lesson_desktop_files(<name> [TITLE <fallback>]): the program's desktop entry
+# and icon, made from the catalogue, installed with it.  Every program that
+# has them is recorded in the global property LESSON_INSTALLED_PROGRAMS.
+function(lesson_desktop_files name)
+  cmake_parse_arguments(ARG "" "TITLE" "" ${ARGN})
+  set(DESKTOP_NAME "${LESSON_${name}_TITLE}")
+  if(NOT DESKTOP_NAME)
+    set(DESKTOP_NAME "${ARG_TITLE}")
+  endif()
+  string(STRIP "${DESKTOP_NAME}" DESKTOP_NAME)
+  set(DESKTOP_COMMENT "${LESSON_${name}_TOPIC}")
+  if(NOT DESKTOP_COMMENT)
+    set(DESKTOP_COMMENT "${DESKTOP_NAME}")
+  endif()
+  if(LESSON_${name}_PAGES)
+    string(APPEND DESKTOP_COMMENT " (${LESSON_${name}_PAGES})")
+  endif()
+  set(DESKTOP_ICON lessons-${name})
+  set(ICON_COLOR "${LESSON_${name}_COLOR}")
+  set(ICON_CURVE "${LESSON_${name}_CURVE}")
+  if(NOT ICON_COLOR)
+    set(ICON_COLOR "#406080")
+  endif()
+  set(LESSON_NAME ${name})
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/lesson.desktop.in
+                 ${CMAKE_CURRENT_BINARY_DIR}/lessons-${name}.desktop @ONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/lesson-icon.svg.in
+                 ${CMAKE_CURRENT_BINARY_DIR}/lessons-${name}.svg @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lessons-${name}.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lessons-${name}.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  set_property(GLOBAL APPEND PROPERTY LESSON_INSTALLED_PROGRAMS ${name})
+endfunction()
+
 # lesson_core(<name> SOURCES ...): a lesson's numerical core.  It must not see
 # Qt, so it links only the Qt-free half of the toolkit.
 function(lesson_core name)
@@ -20,12 +57,7 @@ function(lesson_program name)
   if(NOT ARG_TITLE)
     set(ARG_TITLE ${name})
   endif()
-  set(LESSON_NAME ${name})
-  set(LESSON_TITLE ${ARG_TITLE})
-  configure_file(${PROJECT_SOURCE_DIR}/cmake/lesson.desktop.in
-                 ${CMAKE_CURRENT_BINARY_DIR}/${name}.desktop @ONLY)
-  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${name}.desktop
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  lesson_desktop_files(${name} TITLE "${ARG_TITLE}")
 endfunction()
 
 # lesson_test(<name> SOURCES ... LIBS ... [QT]): a GoogleTest binary.  With QT
