@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "shelfwindow.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  ShelfWindow w(QCoreApplication::applicationDirPath());
+  w.show();
+  return app.exec();
+}
