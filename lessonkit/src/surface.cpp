@@ -230,6 +230,21 @@ void Surface::Cls() {
   Notify();
 }
 
+void Surface::BitBlt(int dstX, int dstY, int w, int h, const Surface& src, int srcX, int srcY) {
+  if (w <= 0 || h <= 0) return;
+  {
+    QPainter p(&image_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    // The source rectangle is in the source image's own device pixels.
+    // A copy within one surface reads from a snapshot, not from the image
+    // being painted.
+    const QImage from = &src == this ? image_.copy() : src.image_;
+    const qreal r = src.ratio_;
+    p.drawImage(QRectF(dstX, dstY, w, h), from, QRectF(srcX * r, srcY * r, w * r, h * r));
+  }
+  Notify();
+}
+
 Color Surface::PixelAt(int xPx, int yPx) const {
   int px = int(std::floor(xPx * ratio_)), py = int(std::floor(yPx * ratio_));
   if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) return back_;

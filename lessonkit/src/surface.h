@@ -74,6 +74,12 @@ class Surface {
   void Circle(float x, float y, float radius, Color c);
   void PSet(float x, float y, Color c);
   void Cls();
+  // Copies a w x h block of pixels from src, its top-left at (srcX, srcY),
+  // to (dstX, dstY) here, as they are (a bit-block copy: no pen, no
+  // blending).  Positions and sizes in pixels; what falls outside either
+  // surface is left out.  Stamping prepared images and showing a frame drawn
+  // off-screen in one step both use it.
+  void BitBlt(int dstX, int dstY, int w, int h, const Surface& src, int srcX, int srcY);
 
   // The colour at a point (in units), for tests and XOR erasing.
   Color Point(float x, float y) const;

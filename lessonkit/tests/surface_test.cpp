@@ -94,3 +94,82 @@ TEST(Surface, HiDpiKeepsPositionsInLogicalPixels) {
   EXPECT_EQ(s.Image().width(), 200);
   EXPECT_EQ(s.PixelAt(50, 20), col::Blue);
 }
+
+// The bit-block copy: pixels arrive as they were, at the given place, and
+// nothing outside the block changes.
+TEST(Surface, BitBltCopiesABlockAsItIs) {
+  Surface stamp(10, 8);
+  stamp.SetBackColor(col::Blue);
+  stamp.PSet(2, 3, col::White);
+  Surface s(40, 30);
+  s.SetBackColor(col::White);
+  int notified = 0;
+  s.Changed = [&] { ++notified; };
+  s.BitBlt(20, 5, 10, 8, stamp, 0, 0);
+  EXPECT_EQ(notified, 1);  // one change: shown at once
+  EXPECT_EQ(s.PixelAt(20, 5), col::Blue);
+  EXPECT_EQ(s.PixelAt(29, 12), col::Blue);
+  EXPECT_EQ(s.PixelAt(22, 8), col::White);
+  EXPECT_EQ(s.PixelAt(30, 12), col::White);
+  EXPECT_EQ(s.PixelAt(19, 5), col::White);
+  EXPECT_EQ(s.PixelAt(20, 13), col::White);
+
+  // A part of the source: the block from (2, 3) lands with that pixel first.
+  Surface t(20, 20);
+  t.SetBackColor(col::Black);
+  t.BitBlt(5, 5, 3, 3, stamp, 2, 3);
+  EXPECT_EQ(t.PixelAt(5, 5), col::White);
+  EXPECT_EQ(t.PixelAt(6, 5), col::Blue);
+  EXPECT_EQ(t.PixelAt(7, 7), col::Blue);
+  EXPECT_EQ(t.PixelAt(8, 8), col::Black);
+}
+
+TEST(Surface, BitBltLeavesOutWhatFallsOutside) {
+  Surface stamp(10, 10);
+  stamp.SetBackColor(col::Red);
+  Surface s(20, 20);
+  s.SetBackColor(col::White);
+  // Hanging over the left and top edges of the target.
+  s.BitBlt(-5, -5, 10, 10, stamp, 0, 0);
+  EXPECT_EQ(s.PixelAt(0, 0), col::Red);
+  EXPECT_EQ(s.PixelAt(4, 4), col::Red);
+  EXPECT_EQ(s.PixelAt(5, 5), col::White);
+  // A block larger than the source copies only what the source has.
+  Surface t(30, 30);
+  t.SetBackColor(col::White);
+  t.BitBlt(0, 0, 20, 20, stamp, 0, 0);
+  EXPECT_EQ(t.PixelAt(9, 9), col::Red);
+  EXPECT_EQ(t.PixelAt(12, 12), col::White);
+  EXPECT_EQ(t.PixelAt(9, 15), col::White);
+  // Empty or negative blocks copy nothing.
+  const QImage before = t.Image();
+  t.BitBlt(0, 0, 0, 5, stamp, 0, 0);
+  t.BitBlt(25, 25, -3, -3, stamp, 0, 0);
+  EXPECT_EQ(t.Image(), before);
+}
+
+TEST(Surface, BitBltWithinOneSurfaceAndAcrossPixelRatios) {
+  Surface s(20, 10);
+  s.SetBackColor(col::White);
+  s.Box(0, 0, 4, 4, col::Green, true);
+  s.BitBlt(2, 2, 5, 5, s, 0, 0);  // overlapping source and target
+  EXPECT_EQ(s.PixelAt(6, 6), col::Green);
+  EXPECT_EQ(s.PixelAt(0, 0), col::Green);
+  EXPECT_EQ(s.PixelAt(7, 7), col::White);
+
+  // A sharp (ratio 2) stamp onto a plain surface and back keeps its place.
+  Surface sharp(10, 10);
+  sharp.SetDevicePixelRatio(2);
+  sharp.SetBackColor(col::White);
+  sharp.Box(5, 5, 9, 9, col::Red, true);
+  Surface plain(10, 10);
+  plain.SetBackColor(col::Black);
+  plain.BitBlt(0, 0, 10, 10, sharp, 0, 0);
+  EXPECT_EQ(plain.PixelAt(4, 4), col::White);
+  EXPECT_EQ(plain.PixelAt(6, 6), col::Red);
+  Surface back(10, 10);
+  back.SetDevicePixelRatio(2);
+  back.BitBlt(0, 0, 10, 10, plain, 0, 0);
+  EXPECT_EQ(back.PixelAt(6, 6), col::Red);
+  EXPECT_EQ(back.PixelAt(3, 3), col::White);
+}
