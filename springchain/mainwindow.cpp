@@ -170,6 +170,7 @@ void mainWindow::btnAgain_Click() {
 // before the pause began does not end it.
 void mainWindow::HitAnyKey() {
   pauseEnded_ = false;
+  ++pauseCount_;
   lblHitKey_->show();
   lk::WaitWhile([this] { return !pauseEnded_; });
   lblHitKey_->hide();
@@ -280,9 +281,11 @@ void mainWindow::DrawSprings(Surface& p, const Frame& pos) {
   const float yc = Round(p.ScaleHeight() / 2);
   p.DrawWidth = 2;
   for (int k = 0; k < kAtoms; ++k) {
-    for (const auto& stroke : SpringPath(pos[std::size_t(k)], pos[std::size_t(k + 1)], u_, d_, yc))
-      for (std::size_t j = 1; j < stroke.size(); ++j)
-        p.Line(stroke[j - 1].x, stroke[j - 1].y, stroke[j].x, stroke[j].y, lk::col::Black);
+    for (const auto& stroke : SpringPath(pos[std::size_t(k)], pos[std::size_t(k + 1)], u_, d_, yc)) {
+      std::vector<QPointF> line;
+      for (const PathPoint& pt : stroke) line.emplace_back(pt.x, pt.y);
+      p.Polyline(line, lk::col::Black);
+    }
   }
   p.DrawWidth = 1;
 }

@@ -33,6 +33,8 @@ class mainWindow : public lk::LessonWindow {
   // The last time step of the motion that was drawn (-1 before the motion).
   int step() const { return step_; }
   float displacement() const { return displacement_; }
+  // How many pauses have begun since the window opened.
+  int pauseCount() const { return pauseCount_; }
 
   lk::Picture* picTitle() const { return picTitle_; }
   lk::Picture* picA() const { return picA_; }
@@ -95,6 +97,7 @@ class mainWindow : public lk::LessonWindow {
   int origin_ = 0;
   bool animating_ = false;
   bool pauseEnded_ = false;
+  int pauseCount_ = 0;
   int step_ = -1;
   float displacement_ = 0;
 

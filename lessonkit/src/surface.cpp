@@ -168,6 +168,22 @@ void Surface::Line(float x1, float y1, float x2, float y2, Color c) {
   Notify();
 }
 
+void Surface::Polyline(const std::vector<QPointF>& points, Color c) {
+  if (points.empty()) return;
+  if (points.size() > 1) {
+    QPainter p(&image_);
+    Begin(p);
+    SetPen(p, c);
+    QPolygonF line;
+    line.reserve(qsizetype(points.size()));
+    for (const QPointF& pt : points) line << ToPx(float(pt.x()), float(pt.y()));
+    p.drawPolyline(line);
+  }
+  CurrentX = float(points.back().x());
+  CurrentY = float(points.back().y());
+  Notify();
+}
+
 void Surface::LineTo(float x2, float y2, Color c) { Line(CurrentX, CurrentY, x2, y2, c); }
 
 void Surface::Box(float x1, float y1, float x2, float y2, Color c, bool filled) {

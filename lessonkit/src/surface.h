@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "palette.h"
 
@@ -68,6 +69,9 @@ class Surface {
 
   void Line(float x1, float y1, float x2, float y2, Color c);
   void Line(float x1, float y1, float x2, float y2) { Line(x1, y1, x2, y2, ForeColor); }
+  // Lines through the points in turn (in units), as one stroke: joined ends,
+  // one change.  The last point becomes the current position.
+  void Polyline(const std::vector<QPointF>& points, Color c);
   // A line from the current position; the end becomes the current position.
   void LineTo(float x2, float y2, Color c);
   void Box(float x1, float y1, float x2, float y2, Color c, bool filled);

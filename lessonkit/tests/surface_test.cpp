@@ -3,6 +3,8 @@
 
 #include "surface.h"
 
+#include <cmath>
+
 using namespace lk;
 
 TEST(Surface, TwipsAndPixelsMapToTheSamePixels) {
@@ -172,4 +174,45 @@ TEST(Surface, BitBltWithinOneSurfaceAndAcrossPixelRatios) {
   back.BitBlt(0, 0, 10, 10, plain, 0, 0);
   EXPECT_EQ(back.PixelAt(6, 6), col::Red);
   EXPECT_EQ(back.PixelAt(3, 3), col::White);
+}
+
+// A polyline draws what its lines would, in one change; only the corners
+// may differ (joined there, capped for separate lines).
+TEST(Surface, PolylineDrawsItsLinesAsOneStroke) {
+  const std::vector<QPointF> pts{{150, 150}, {1200, 150}, {1200, 900}, {300, 600}};
+  Surface lines(100, 80, ScaleMode::Twips), poly(100, 80, ScaleMode::Twips);
+  for (Surface* s : {&lines, &poly}) s->SetBackColor(col::White);
+  for (std::size_t i = 1; i < pts.size(); ++i)
+    lines.Line(float(pts[i - 1].x()), float(pts[i - 1].y()), float(pts[i].x()), float(pts[i].y()),
+               col::Red);
+  int notified = 0;
+  poly.Changed = [&] { ++notified; };
+  poly.Polyline(pts, col::Red);
+  EXPECT_EQ(notified, 1);
+  int differ = 0, awayFromCorners = 0, red = 0;
+  for (int y = 0; y < 80; ++y)
+    for (int x = 0; x < 100; ++x) {
+      red += poly.PixelAt(x, y) == col::Red;
+      if (poly.PixelAt(x, y) == lines.PixelAt(x, y)) continue;
+      ++differ;
+      bool nearCorner = false;
+      for (const QPointF& pt : pts)
+        nearCorner |= std::abs(x - pt.x() / 15) <= 2 && std::abs(y - pt.y() / 15) <= 2;
+      awayFromCorners += !nearCorner;
+    }
+  EXPECT_LE(differ, 8);
+  EXPECT_EQ(awayFromCorners, 0);
+  EXPECT_GT(red, 150);
+  EXPECT_EQ(poly.PixelAt(40, 10), col::Red);  // on the first line, in pixels
+  EXPECT_EQ(poly.CurrentX, 300);
+  EXPECT_EQ(poly.CurrentY, 600);
+  // One point draws nothing but moves the current position.
+  Surface one(10, 10);
+  one.SetBackColor(col::White);
+  const QImage before = one.Image();
+  one.Polyline({{4, 5}}, col::Black);
+  EXPECT_EQ(one.Image(), before);
+  EXPECT_EQ(one.CurrentX, 4);
+  one.Polyline({}, col::Black);
+  EXPECT_EQ(one.CurrentX, 4);
 }
