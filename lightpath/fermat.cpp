@@ -1,6 +1,7 @@
 #include "fermat.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "numtext.h"
@@ -76,8 +77,14 @@ std::string ResultText(double v) { return lk::Format(v, " 0.00000 "); }
 std::string IndexText(std::int32_t value) { return lk::NumStr(value / 1000.0); }
 
 IndexReading ReadIndex(std::string_view text) {
-  const double v = lk::Val(text);
-  const double n = std::clamp(v, kIndexMin / 1000.0, kIndexMax / 1000.0);
+  const double n = std::clamp(lk::Val(text), kIndexMin / 1000.0, kIndexMax / 1000.0);
+  // A text that is all one number, and the number in use, stays as typed
+  // ("2.0" is not rewritten as "2").
+  const std::string t = lk::Trim(text);
+  double whole = 0;
+  const auto [end, err] = std::from_chars(t.data(), t.data() + t.size(), whole);
+  if (!t.empty() && err == std::errc() && end == t.data() + t.size() && whole == n)
+    return {n, std::string(text)};
   return {n, lk::NumStr(n)};
 }
 

@@ -100,7 +100,8 @@ std::string IndexText(std::int32_t value);
 
 // What the index box holds, read as a refractive index: its decimal value,
 // clamped to the scroll bar's range 1 ... 5 (anything that is not a number
-// reads as 0 and so gives 1), and the text the box should show for it, so
+// reads as 0 and so gives 1), and the text the box should show for it: the
+// text itself when it is just that number, else the shortest text of `n`, so
 // that the box never shows an index other than the one in use.
 struct IndexReading {
   double n;

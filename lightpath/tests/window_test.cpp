@@ -152,11 +152,10 @@ TEST(LightpathWindow, OpensWithItsControlsAndTheStraightTrial) {
   // The four labels are written in black.
   for (auto [x, y] : {std::pair{0.82, 0.99 * sc.b()}, {-0.6, 0.7 * sc.b()},
                       {0.6, -0.7 * sc.b()}, {-0.9, -0.88 * sc.b()}}) {
-    const float X = float(sc.px(x)), Y = float(sc.py(y));
-    bool black = false;
-    for (int dy = 0; dy < 20 && !black; ++dy)
-      for (int dx = 0; dx < 20 && !black; ++dx) black = p.PixelAt(int(X) + dx, int(Y) + dy) == 0;
-    EXPECT_TRUE(black) << x;
+    int black = 0;
+    for (int dy = 0; dy < 20; ++dy)
+      for (int dx = 0; dx < 20; ++dx) black += p.PixelAt(sc.px(x) + dx, sc.py(y) + dy) == 0;
+    EXPECT_GT(black, 0) << x;
   }
   // The first trial is the straight diagonal through the centre.
   EXPECT_TRUE(PathIs(w, 0, kTrial));
@@ -377,17 +376,6 @@ TEST(LightpathWindow, RightClickShowsTheLeastTimePathAndEndsTheTrials) {
   EXPECT_EQ(TextInk(w), ink);
 }
 
-TEST(LightpathWindow, EqualIndicesGiveTheStraightDiagonal) {
-  Started s;
-  mainWindow& w = s.w;
-  w.hsbN()->setValue(1000);
-  EXPECT_EQ(w.txtN()->text(), QStringLiteral("1"));
-  Click(w, Qt::RightButton);
-  EXPECT_EQ(w.scene().n(), 1.0);
-  EXPECT_EQ(w.xCur(), 0);
-  EXPECT_TRUE(PathIs(w, 0, kAnswer));
-}
-
 TEST(LightpathWindow, EndShowsTheAnswerAndTheTrialsGoOn) {
   Started s;
   mainWindow& w = s.w;
@@ -506,8 +494,10 @@ TEST(LightpathWindow, AnyIndexTextGivesAnIndexInRange) {
     EXPECT_DOUBLE_EQ(w.scene().n(), c.n) << c.text;
     EXPECT_DOUBLE_EQ(w.txtN()->text().toDouble(), c.n) << c.text;
     EXPECT_EQ(w.hsbN()->value(), int(std::lround(c.n * 1000))) << c.text;
-    EXPECT_TRUE(std::isfinite(w.xCur()));
     EXPECT_TRUE(PathIs(w, w.xCur(), kAnswer)) << c.text;
+    if (c.n == 1) {
+      EXPECT_EQ(w.xCur(), 0) << "equal media: the straight diagonal";
+    }
     lk::test::PressKey(&w, Qt::Key_Home);
   }
   // A very long text is cut at the box's length and still reads as 5.
@@ -593,9 +583,8 @@ TEST(LightpathWindow, RandomInputKeepsTheLessonWorking) {
 // The long run, started by hand (--gtest_also_run_disabled_tests);
 // LESSONS_RANDOM_SEEDS and LESSONS_RANDOM_EVENTS change it.
 TEST(LightpathWindow, DISABLED_RandomInputSoak) {
-  lk::test::RunRandomPlan(lk::test::RandomPlanFromEnv({100, 104, 20000}),
-                          [] { return std::make_unique<mainWindow>(); });
   const lk::test::RandomPlan plan = lk::test::RandomPlanFromEnv({100, 104, 20000});
+  lk::test::RunRandomPlan(plan, [] { return std::make_unique<mainWindow>(); });
   for (std::uint32_t seed = plan.first; seed <= std::max(plan.first, plan.last); ++seed) {
     Started s;
     RandomMouse(s.w, seed, plan.events);
