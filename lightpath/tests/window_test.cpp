@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <cmath>
+#include <cstdio>
 #include <memory>
 #include <random>
 
@@ -551,14 +552,17 @@ void RandomMouse(mainWindow& w, std::uint32_t seed, int events) {
 }  // namespace
 
 TEST(LightpathWindow, RandomInputKeepsTheLessonWorking) {
-  // Keys and clicks anywhere on the window, the program restarted when it ends.
+  // Keys, clicks, moves and drags anywhere on the window, the program
+  // restarted when it ends.
   for (std::uint32_t seed : {1u, 2u}) {
     const lk::test::RandomRun run =
-        lk::test::RunRandomInput(seed, 2000, [] { return std::make_unique<mainWindow>(); });
+        lk::test::RunRandomInput(seed, 2000, [] { return std::make_unique<mainWindow>(); }, 10,
+                                 lk::test::Pointer::MovesAndDrags);
     EXPECT_EQ(run.events, 2000) << seed;
     EXPECT_GE(run.programs, 1) << seed;
   }
-  // The mouse over the picture, which the driver above does not move.
+  // The mouse over the picture, mostly along the surface where moves count
+  // (the driver above seldom meets the drag rule there), with Home and End.
   for (std::uint32_t seed : {3u, 4u}) {
     Started s;
     RandomMouse(s.w, seed, 3000);
@@ -584,10 +588,27 @@ TEST(LightpathWindow, RandomInputKeepsTheLessonWorking) {
 // LESSONS_RANDOM_SEEDS and LESSONS_RANDOM_EVENTS change it.
 TEST(LightpathWindow, DISABLED_RandomInputSoak) {
   const lk::test::RandomPlan plan = lk::test::RandomPlanFromEnv({100, 104, 20000});
-  lk::test::RunRandomPlan(plan, [] { return std::make_unique<mainWindow>(); });
+  lk::test::RunRandomPlan(plan, [] { return std::make_unique<mainWindow>(); },
+                          lk::test::Pointer::MovesAndDrags);
   for (std::uint32_t seed = plan.first; seed <= std::max(plan.first, plan.last); ++seed) {
     Started s;
     RandomMouse(s.w, seed, plan.events);
     EXPECT_FALSE(lk::Ending()) << seed;
   }
+}
+
+TEST(LightpathWindow, RestartsKeepNothingBehind) {
+  if (!lk::test::MemoryFiguresMeaningful()) GTEST_SKIP() << "allocator holds freed memory";
+  const long growth = lk::test::RestartGrowthKb(
+      [] { return std::make_unique<mainWindow>(); },
+      [](lk::LessonWindow& lw, lk::test::Learner& l) {
+        l.then([&lw] {
+          auto& w = static_cast<mainWindow&>(lw);
+          Slide(w, 150, 100);
+          Click(w, Qt::LeftButton);
+          Click(w, Qt::RightButton);
+        });
+      });
+  std::printf("resident memory growth over the restarts: %ld kB\n", growth);
+  EXPECT_LT(growth, 2048);
 }
