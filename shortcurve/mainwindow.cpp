@@ -351,10 +351,12 @@ void frmVar::procMouseDown() {
 
   PrintResult(path_.I());
   series_.Add(path_.vertices());
+  // The finished path joins the earlier ones in grey; the next one is white.
+  path_.Reset();
+  picB_Paint(s);
   if (series_.full()) {
     // Twenty paths fill a series: Home starts another, End shows the answer.
     drawingEnabled_ = false;
-    path_.Reset();
     return;
   }
   NextPath();
@@ -496,18 +498,19 @@ void frmVar::PrintAnswer() {
   PrintText(w, x, y2, QStringLiteral("求める経路は，図のようになります。"));
 }
 
-// The integral sign with its limits 0 and 1.
+// The integral sign with its limits 0 and 1.  The sign is set a size larger
+// than the text, so that it spans the squares and primes beside it.
 void frmVar::ShowIntegralSymbol(Surface& s, float& x, float y) {
   const float h = s.TextHeight(QStringLiteral("A"));
   const float w = s.TextWidth(QStringLiteral("A"));
-  const float x0 = x;
-  PrintIntegral(s, x, y);
   const float saved = s.FontSize;
+  s.FontSize = 1.25f * saved;
+  PrintIntegral(s, x, y - 0.12f * h);
   s.FontSize = 0.7f * saved;
   float xu = x + 0.05f * w;
-  PrintText(s, xu, y - 0.55f * h, QStringLiteral("1"));
-  float xl = x0 + 0.25f * w;
-  PrintText(s, xl, y + 0.85f * h, QStringLiteral("0"));
+  PrintText(s, xu, y - 0.6f * h, QStringLiteral("1"));
+  float xl = x - 0.15f * w;
+  PrintText(s, xl, y + 0.95f * h, QStringLiteral("0"));
   s.FontSize = saved;
   x = std::max({x, xu, xl}) + 0.2f * w;
 }

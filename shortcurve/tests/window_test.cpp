@@ -153,7 +153,7 @@ TEST(ShortcurveWindow, EnterBeforeAnyClickClosesThePathWithOneSegment) {
   EXPECT_EQ(l->series().paths()[0], (std::vector<Point>{{0, 0}, {1, 1}}));
   EXPECT_EQ(l->resultRow(), 1);
   EXPECT_EQ(l->pathIndex(), 2);
-  EXPECT_EQ(l.Board(0.5, 0.5), frmVar::kPathColor);
+  EXPECT_EQ(l.Board(0.5, 0.5), frmVar::kOldPathColor);
   // One line of text in picWork, none below it.
   const lk::Surface& work = l->picWork()->surface();
   const float h = l->ResultLineHeight();
@@ -174,24 +174,26 @@ TEST(ShortcurveWindow, ClicksFixVerticesAndTheRightButtonClosesThePath) {
   l.Click(b);
   Serve();
   ASSERT_EQ(l->path().k(), 2);
+  const std::vector<Point> expected{{0, 0}, World(*l, a), World(*l, b), {1, 1}};
+  // The fixed segments are white on the board, midway along each.
+  auto midway = [&](std::size_t i) {
+    return l.At((expected[i - 1].x + expected[i].x) / 2, (expected[i - 1].y + expected[i].y) / 2);
+  };
+  for (std::size_t i = 1; i <= 2; ++i)
+    EXPECT_TRUE(ColourNear(l->picB()->surface(), midway(i), frmVar::kPathColor)) << i;
   l.Click(l.At(0.8, 0.2), Qt::RightButton);
   Serve();
   ASSERT_EQ(l->series().count(), 1);
-  const std::vector<Point> expected{{0, 0}, World(*l, a), World(*l, b), {1, 1}};
   EXPECT_EQ(l->series().paths()[0], expected);
-  // The segments are white on the board, midway along each.
+  // Finished, the path turns grey and a new path starts in white.
   for (std::size_t i = 1; i < expected.size(); ++i) {
-    const Point m{(expected[i - 1].x + expected[i].x) / 2, (expected[i - 1].y + expected[i].y) / 2};
-    EXPECT_TRUE(ColourNear(l->picB()->surface(), l.At(m.x, m.y), frmVar::kPathColor)) << i;
+    EXPECT_TRUE(ColourNear(l->picB()->surface(), midway(i), frmVar::kOldPathColor)) << i;
+    EXPECT_FALSE(ColourNear(l->picB()->surface(), midway(i), frmVar::kPathColor)) << i;
   }
-  // A new path starts; the finished one turns grey when the board repaints.
   EXPECT_EQ(l->path().k(), 0);
   l.Click(0.2, 0.9);
   Serve();
-  l.MoveOffBoard();
-  Serve();
-  EXPECT_EQ(l->path().k(), 0);
-  EXPECT_TRUE(ColourNear(l->picB()->surface(), l.At(0.15, 0.3), frmVar::kOldPathColor));
+  EXPECT_TRUE(ColourNear(l->picB()->surface(), l.At(0.1, 0.45), frmVar::kPathColor));
 }
 
 TEST(ShortcurveWindow, MovingOntoTheEndPointFinishesThePathWithTheSoundOnceInFiveSeconds) {
@@ -553,7 +555,7 @@ TEST(ShortcurveWindow, RandomInput) {
   Serve();
   ASSERT_EQ(l->series().count(), 1);
   EXPECT_EQ(l->series().paths()[0].size(), 4u);
-  EXPECT_TRUE(ColourNear(l->picB()->surface(), l.At(0.85, 0.75), frmVar::kPathColor));
+  EXPECT_TRUE(ColourNear(l->picB()->surface(), l.At(0.85, 0.75), frmVar::kOldPathColor));
   l.Key(Qt::Key_End);
   ASSERT_TRUE(RunUntil([&] { return l->exactShown() && !l->busy(); }));
   EXPECT_TRUE(ColourNear(l->picB()->surface(), l.At(0.5, Minimiser(Problem::Quadratic, 0.5)),
