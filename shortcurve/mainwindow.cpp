@@ -363,6 +363,8 @@ void frmVar::procMouseDown() {
 }
 
 void frmVar::procHelp() {
+  // Once shown, the answer stays on the board and in picWork.
+  if (exactShown_) return;
   btnExact_->setEnabled(false);
   drawingEnabled_ = false;
   Surface& s = picB_->surface();
@@ -488,7 +490,9 @@ void frmVar::PrintAnswer() {
   } else {
     PrintVar(w, x, y1, QStringLiteral("x"));
     PrintText(w, x, y1, QStringLiteral("(1"));
+    x += 0.15f * wA;
     PrintSign(w, x, y1, QStringLiteral("-"));
+    x += 0.15f * wA;
     PrintVar(w, x, y1, QStringLiteral("x"));
     PrintSup(w, x, y1, QStringLiteral("2"));
     PrintText(w, x, y1, QStringLiteral(")"));
