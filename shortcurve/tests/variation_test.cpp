@@ -203,17 +203,6 @@ TEST(ShortcurveCore, APathNeverOutgrowsItsRoomAndClosesAtTheEnd) {
   }
 }
 
-TEST(ShortcurveCore, ASeriesKeepsTwentyPaths) {
-  sc::Series s;
-  for (int i = 0; i < sc::kMaxPaths; ++i) EXPECT_TRUE(s.Add({{0, 0}, {1, 1}}));
-  EXPECT_TRUE(s.full());
-  EXPECT_FALSE(s.Add({{0, 0}, {1, 1}}));
-  EXPECT_EQ(s.count(), sc::kMaxPaths);
-  s.Clear();
-  EXPECT_EQ(s.count(), 0);
-  EXPECT_FALSE(s.full());
-}
-
 // ---- The board -----------------------------------------------------------
 
 TEST(ShortcurveCore, BoardMapping) {
@@ -239,16 +228,6 @@ TEST(ShortcurveCore, BoardMapping) {
     EXPECT_FALSE(sc::NearEnd(problem, m, {e.x - 2 * unit, e.y - 2.5 * unit}));
     EXPECT_FALSE(sc::NearEnd(problem, m, {0, 0}));
   }
-}
-
-TEST(ShortcurveCore, OnlyPointsInsideTheBoardAndLeftOfTheEndAreRecorded) {
-  EXPECT_TRUE(sc::Recordable(Problem::Quadratic, {0.5, 0.5}));
-  EXPECT_TRUE(sc::Recordable(Problem::Extra, {-0.1, -0.1}));
-  EXPECT_FALSE(sc::Recordable(Problem::Quadratic, {1.0, 0.5}));
-  EXPECT_FALSE(sc::Recordable(Problem::Quadratic, {1.1, 0.5}));
-  EXPECT_FALSE(sc::Recordable(Problem::Quadratic, {-0.2, 0.5}));
-  EXPECT_FALSE(sc::Recordable(Problem::Extra, {0.5, -0.2}));
-  EXPECT_FALSE(sc::Recordable(Problem::Extra, {0.5, 1.2}));
 }
 
 TEST(ShortcurveCore, TheMinimiserIsDrawnInHundredStepsUpToTheEnd) {
