@@ -4,11 +4,9 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
-#include <string>
 
 #include <gtest/gtest.h>
 
-#include "numtext.h"
 
 namespace sl = spikelimit;
 
@@ -66,16 +64,9 @@ TEST(SpikelimitCore, ValuesAwayFromThePeak) {
     EXPECT_GT(sl::Spike(L, 0.9 * kPi / L), 0.0) << L;
     EXPECT_LT(sl::Spike(L, 1.1 * kPi / L), 0.0) << L;
   }
-  // Bounded by 1/(pi |x|) however large L is.
-  for (int k = 0; k <= sl::kLastIndex; k += 7) {
-    const sl::PlotPoint p = sl::SpikePoint(63, k);
-    if (p.x != 0) {
-      EXPECT_LE(std::fabs(p.y), 1 / (kPi * std::fabs(p.x)) + 1e-15) << p.x;
-    }
-  }
 }
 
-TEST(SpikelimitCore, SamplesRunFromMinusOneToOneIn2049Steps) {
+TEST(SpikelimitCore, SamplesRunFromMinusOneToOneIn2049StepsOverFourSeconds) {
   EXPECT_EQ(sl::kPoints, 2049);
   EXPECT_EQ(sl::SampleX(0), -1.0);
   EXPECT_EQ(sl::SampleX(1024), 0.0);
@@ -88,9 +79,7 @@ TEST(SpikelimitCore, SamplesRunFromMinusOneToOneIn2049Steps) {
     EXPECT_EQ(c[std::size_t(k)].x, sl::SampleX(k));
     EXPECT_EQ(c[std::size_t(k)].y, sl::Spike(20, sl::SampleX(k)));
   }
-}
-
-TEST(SpikelimitCore, ACurveTakesFourSecondsAtAnEvenPace) {
+  // A curve takes 4 s, at an even pace.
   EXPECT_EQ(sl::PointDue(0), 0.0);
   EXPECT_EQ(sl::PointDue(1024), 2.0);
   EXPECT_EQ(sl::PointDue(sl::kLastIndex), 4.0);
@@ -135,24 +124,6 @@ TEST(SpikelimitCore, EntriesOutsideTenToSixtyThreeOfferTheNearerLimit) {
     const sl::Checked r = sl::CheckL(c.v);
     EXPECT_EQ(r.accepted, c.accepted) << c.v;
     EXPECT_EQ(r.value, c.value) << c.v;
-  }
-}
-
-TEST(SpikelimitCore, TypedTextsReadAsTheirLeadingNumber) {
-  struct Case {
-    std::string text;
-    bool accepted;
-    double value;
-  };
-  const Case cases[] = {{"20,3", true, 20},   {" 10", true, 10},          {",,,", false, 10},
-                        {"", false, 10},      {"-", false, 10},           {".", false, 10},
-                        {"1.2.3", false, 10}, {"1e999", false, 63},       {"-0", false, 10},
-                        {"99999999999999999999", false, 63},              {"63,15", true, 63},
-                        {"40abc", true, 40},  {std::string(500, '9'), false, 63}};
-  for (const Case& c : cases) {
-    const sl::Checked r = sl::CheckL(lk::Val(c.text));
-    EXPECT_EQ(r.accepted, c.accepted) << c.text;
-    EXPECT_EQ(r.value, c.value) << c.text;
   }
 }
 
@@ -206,19 +177,9 @@ TEST(SpikelimitCore, ListRowsFillOneColumnThenTheNext) {
 TEST(SpikelimitCore, TicksEveryTenthWithLongerOnesAtHalf) {
   const std::vector<sl::Tick> ticks = sl::XTicks();
   ASSERT_EQ(ticks.size(), 19u);
-  EXPECT_NEAR(ticks.front().x, -0.9, 1e-12);
-  EXPECT_NEAR(ticks.back().x, 0.9, 1e-12);
-  int longOnes = 0;
   for (std::size_t i = 0; i < ticks.size(); ++i) {
-    if (i > 0) {
-      EXPECT_NEAR(ticks[i].x - ticks[i - 1].x, 0.1, 1e-12);
-    }
-    if (ticks[i].top == 0.6) {
-      ++longOnes;
-      EXPECT_NEAR(std::fabs(ticks[i].x), 0.5, 1e-12);
-    } else {
-      EXPECT_EQ(ticks[i].top, 0.3) << ticks[i].x;
-    }
+    const double x = -0.9 + 0.1 * double(i);
+    EXPECT_NEAR(ticks[i].x, x, 1e-12);
+    EXPECT_EQ(ticks[i].top, std::fabs(std::fabs(x) - 0.5) < 1e-9 ? 0.6 : 0.3) << x;
   }
-  EXPECT_EQ(longOnes, 2);
 }

@@ -200,30 +200,6 @@ TEST(SpikelimitWindow, MenuKeysStartTheirSectionsAndThreeOrEscEnd) {
   }
 }
 
-TEST(SpikelimitWindow, MenuKeysDoNothingWhileASectionRuns) {
-  mainWindow w;
-  w.Start();
-  int prompts = 0;
-  PromptWatch watch([&](QWidget*) {
-    ++prompts;
-    w.Form_KeyDown(lk::key::Digit0 + 2, 0);
-    w.Form_KeyDown(lk::key::Digit0 + 3, 0);
-    w.Form_KeyDown(lk::key::F1, 0);
-    EXPECT_GE(w.mode, 10);
-    EXPECT_LE(w.mode, 13);
-    EXPECT_FALSE(lk::Ending());
-  });
-  lk::test::PressKey(&w, Qt::Key_1);
-  EXPECT_EQ(prompts, 4);
-  EXPECT_EQ(w.mode, 0);
-  // Back at the menu, "2" starts section 2.
-  Learner l;
-  CancelAfter(l, [&](QWidget*) { EXPECT_EQ(w.mode, 20); });
-  lk::test::PressKey(&w, Qt::Key_2);
-  EXPECT_TRUE(l.done());
-  lk::EndProgram();
-}
-
 TEST(SpikelimitWindow, EscAtAKeyPromptEndsTheProgram) {
   mainWindow w;
   w.Start();
@@ -254,6 +230,11 @@ TEST(SpikelimitWindow, SectionOneStepsThroughItsPicturesAndNarration) {
     for (int k = 0; k < 5; ++k) s.ink[k] = InkOnLine(w, lines[k]);
     seen.push_back(s);
     EXPECT_EQ(MenuLabelsShown(w), 0);
+    // Menu keys do nothing while the section runs.
+    w.Form_KeyDown(lk::key::Digit0 + 2, 0);
+    w.Form_KeyDown(lk::key::Digit0 + 3, 0);
+    EXPECT_EQ(w.mode, s.mode);
+    EXPECT_FALSE(lk::Ending());
   });
   lk::test::PressKey(&w, Qt::Key_1);
   ASSERT_EQ(seen.size(), 4u);
@@ -280,6 +261,11 @@ TEST(SpikelimitWindow, SectionOneStepsThroughItsPicturesAndNarration) {
   EXPECT_EQ(MenuLabelsShown(w), 4);
   for (int i = 1; i <= 3; ++i) EXPECT_FALSE(w.pic(i)->isVisible()) << i;
   EXPECT_EQ(InkCount(w.form()), 0);
+  // Back at the menu, "2" starts section 2.
+  Learner l;
+  CancelAfter(l, [&](QWidget*) { EXPECT_EQ(w.mode, 20); });
+  lk::test::PressKey(&w, Qt::Key_2);
+  EXPECT_TRUE(l.done());
   lk::EndProgram();
 }
 
@@ -517,7 +503,6 @@ TEST(SpikelimitWindow, PlotFrameHeadingAndDialogSitWhereDesigned) {
     EXPECT_EQ(s.PixelAt(f.px(0), f.py(17)), kAxis);
     EXPECT_EQ(s.PixelAt(f.px(-0.75), f.py(0)), kAxis);
     EXPECT_EQ(s.PixelAt(f.px(0.5), f.py(0.45)), kAxis);
-    EXPECT_EQ(s.PixelAt(f.px(-0.5), f.py(0.45)), kAxis);
     EXPECT_EQ(s.PixelAt(f.px(0.3), f.py(0.2)), kAxis);
     EXPECT_NE(s.PixelAt(f.px(0.3), f.py(0.45)), kAxis);
     EXPECT_EQ(s.PixelAt(f.px(-0.03), f.py(10)), kAxis);
@@ -534,9 +519,7 @@ TEST(SpikelimitWindow, PlotFrameHeadingAndDialogSitWhereDesigned) {
     // the formula's fraction bar is black.
     const lk::Surface& form = w.form();
     const float h = LineHeight();
-    EXPECT_GT(InkOnLine(w, 0), 0);
-    EXPECT_GT(InkOnLine(w, 3.5f), 0);
-    EXPECT_GT(InkOnLine(w, 4.5f), 0);
+    for (float k : {0.0f, 3.5f, 4.5f}) EXPECT_GT(InkOnLine(w, k), 0) << k;
     EXPECT_GT(InkCount(form, 0, 3.3f * h, 4000, 4.0f * h), 0);  // the numerator
     bool bar = false;
     const int barY = int(4.1f * h / lk::kTwipsPerPixel);
