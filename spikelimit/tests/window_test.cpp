@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <numbers>
@@ -628,6 +629,22 @@ TEST(SpikelimitWindow, RandomInputThenTheLessonStillAnswers) {
   EXPECT_EQ(l.proposals, (QStringList{" 10", " 25"}));
   EXPECT_EQ(w.mode, 0);
   lk::EndProgram();
+}
+
+// Starting the lesson again and again, each time drawing a curve, keeps
+// nothing behind: the resident memory stays flat.
+TEST(SpikelimitWindow, RestartsKeepNothingBehind) {
+  const long growth = lk::test::RestartGrowthKb(
+      [] { return std::make_unique<mainWindow>(); },
+      [](lk::LessonWindow& w, Learner& l) {
+        l.then([&w] { lk::test::PressKey(&w, Qt::Key_2); });
+        l.type(QStringLiteral("40,6"));
+        l.cancel();
+      });
+  std::printf("resident memory grew by %ld kB over the restarts\n", growth);
+  if (lk::test::MemoryFiguresMeaningful()) {
+    EXPECT_LT(growth, 4000);
+  }
 }
 
 // The long run, started by hand (--gtest_also_run_disabled_tests);
