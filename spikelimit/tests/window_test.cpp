@@ -434,6 +434,26 @@ TEST(SpikelimitWindow, OddTextsNeverCrashAndOnlyWholeNumbersGetIn) {
   lk::EndProgram();
 }
 
+// The window manager's close of the dialog is its cancel: typed 50 and
+// closed goes back to the menu without drawing 50.
+TEST(SpikelimitWindow, ClosingTheDialogByTheWindowManagerLeavesTheSection) {
+  mainWindow w;
+  w.Start();
+  Learner l;
+  l.type(QStringLiteral("20"));
+  l.atDialog([&](QWidget* d) {
+    TypeInto(d, QStringLiteral("50,4"));
+    d->close();
+  });
+  lk::test::PressKey(&w, Qt::Key_2);
+  EXPECT_TRUE(l.done());
+  EXPECT_EQ(w.mode, 0);
+  EXPECT_EQ(w.L(), 20);
+  EXPECT_EQ(CountOf(w.pic(0)->surface(), lk::Palette[4]), 0);
+  EXPECT_FALSE(lk::Ending());
+  lk::EndProgram();
+}
+
 TEST(SpikelimitWindow, AFullListStartsListAndPlotAfreshAndStaysOnTheWindow) {
   mainWindow w;
   w.Start();
