@@ -500,7 +500,10 @@ void mainWindow::PrintLegend() {
 
 // The partial sum just synthesised, read over the figure's range and drawn
 // one sample after another: the sample at array position p is due p/16384 s
-// after the start of its period, so a period takes 2 s on any machine.
+// after the start of its period, so a period takes 2 s on any machine.  Most
+// samples fall on the pixel of the one before and change nothing on the
+// screen; only a sample that moves the pen waits for its time, so the curve
+// grows at the same pace with far fewer waits.
 void mainWindow::Display() {
   const std::vector<ws::SamplePoint> points =
       ws::ReadSamples(synth_.samples(), section_->xmin, section_->xmax);
@@ -509,24 +512,22 @@ void mainWindow::Display() {
   const lk::Color c = lk::CurColor;
   s.DrawWidth = section_->number == 4 ? 2 : 1;
   auto due = [](std::int32_t position) { return position / double(ws::kSamples); };
+  const std::int32_t lastPosition = 2 * ws::kSamples - 2;
   double start = lk::Now() - due(points.front().position);
-  int lastX = 0, lastY = 0;
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    const int X = px(points[i].x), Y = py(points[i].y);
-    if (i == 0) {
-      s.CurrentX = float(X);
-      s.CurrentY = float(Y);
-    } else if (X != lastX || Y != lastY) {
-      // Most samples fall on the pixel of the one before: nothing to draw.
-      s.LineTo(float(X), float(Y), c);
-    }
+  int lastX = px(points.front().x), lastY = py(points.front().y);
+  s.CurrentX = float(lastX);
+  s.CurrentY = float(lastY);
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    const ws::SamplePoint& p = points[i];
+    // A new period starts when its first sample is reached, and not before
+    // the last sample of the old one was due.
+    if (p.position == 0) start = std::max(lk::Now(), start + due(lastPosition));
+    const int X = px(p.x), Y = py(p.y);
+    if (X == lastX && Y == lastY) continue;
+    lk::WaitUntil(start + due(p.position));
+    s.LineTo(float(X), float(Y), c);
     lastX = X;
     lastY = Y;
-    if (i + 1 < points.size()) {
-      const std::int32_t next = points[i + 1].position;
-      if (next == 0) start = lk::Now();
-      lk::WaitUntil(start + due(next));
-    }
   }
   s.DrawWidth = 1;
 }
