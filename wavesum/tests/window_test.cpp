@@ -550,6 +550,24 @@ TEST(WavesumWindow, RandomInput) {
   EXPECT_TRUE(lk::Ending());
 }
 
+// Every start of the lesson gives back what it took: thirty starts, each
+// drawing one partial sum of the Gibbs view, leave the memory flat.
+TEST(WavesumWindow, RestartsDoNotGrowMemory) {
+  if (!lk::test::MemoryFiguresMeaningful()) GTEST_SKIP() << "allocator keeps freed memory";
+  const long growth = lk::test::RestartGrowthKb(
+      [] { return std::make_unique<mainWindow>(); },
+      [](lk::LessonWindow& w, lk::test::Learner& l) {
+        auto& lesson = static_cast<mainWindow&>(w);
+        l.then([&lesson] { lk::test::PressKey(&lesson, Qt::Key_4); });
+        l.then([&lesson] {
+          EXPECT_TRUE(lesson.entryWaiting());
+          QTest::keyClick(lesson.txtN(), Qt::Key_Return);
+        });
+      },
+      30);
+  EXPECT_LT(growth, 8 * 1024) << growth << " kB";
+}
+
 // The long run, started by hand (--gtest_also_run_disabled_tests);
 // LESSONS_RANDOM_SEEDS and LESSONS_RANDOM_EVENTS change it.
 TEST(WavesumWindow, DISABLED_RandomInputSoak) {
