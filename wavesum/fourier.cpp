@@ -28,6 +28,12 @@ constexpr Section kSections[] = {
 
 constexpr double kLegendStep = 0.15;
 
+static_assert(2 * kMostTerms - 1 < kSamples / 2,
+              "the harmonics and their mirrors must not meet in the spectrum");
+static_assert(std::all_of(std::begin(kSections), std::end(kSections),
+                          [](const Section& s) { return s.maxTerms <= kMostTerms; }),
+              "every section's entries must fit the coefficient tables");
+
 }  // namespace
 
 const Section& SectionOf(int number) {

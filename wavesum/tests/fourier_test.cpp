@@ -236,20 +236,6 @@ TEST(WavesumCore, ReadSamplesCoverTheRangeAcrossPeriods) {
 
 // ---- The entry row ---------------------------------------------------------
 
-TEST(WavesumCore, SectionsKeepTheirRangesAndLimits) {
-  const int largest[] = {50, 10, 5, 1000};
-  for (int n = 1; n <= 4; ++n) {
-    const Section& s = SectionOf(n);
-    EXPECT_EQ(s.number, n);
-    EXPECT_EQ(s.maxTerms, largest[n - 1]);
-    EXPECT_EQ(s.xmin, n == 4 ? -0.1 : -5.0);
-    EXPECT_EQ(s.xmax, n == 4 ? 0.1 : 7.0);
-    EXPECT_LE(2 * s.maxTerms - 1, kSamples / 2 - 1);
-  }
-  EXPECT_EQ(SectionOf(0).number, 1);
-  EXPECT_EQ(SectionOf(9).number, 4);
-}
-
 TEST(WavesumCore, GibbsViewStepsItsProposalsOthersRepeatTheLast) {
   const Section& gibbs = SectionOf(4);
   std::vector<int> offered;
@@ -310,11 +296,4 @@ TEST(WavesumCore, EntryTextsAreAcceptedCorrectedOrCancel) {
   }
   const std::string longText(5000, '9');
   EXPECT_EQ(CheckTerms(longText, 50).terms, 50);
-}
-
-TEST(WavesumCore, LegendRowsStepDownFromTheirSectionsTop) {
-  EXPECT_NEAR(LegendY(SectionOf(1), 1), -0.15, 1e-12);
-  EXPECT_NEAR(LegendY(SectionOf(3), 4), -0.60, 1e-12);
-  EXPECT_NEAR(LegendY(SectionOf(2), 1), 1.15, 1e-12);
-  EXPECT_NEAR(LegendY(SectionOf(4), 8), 0.10, 1e-12);
 }
