@@ -150,8 +150,8 @@ void mainWindow::BuildIntroduction() {
   const QFontMetricsF fm(first->font());
   const int left = first->x() + int(std::floor(fm.horizontalAdvance(Q(kBefore2Pi))));
   const int top = first->y() + first->contentsRect().top();
-  pic2pi_->setGeometry(left, top,
-                       std::max(pic2pi_->width(), int(std::ceil(fm.horizontalAdvance(QStringLiteral("2π")))) + 2),
+  const int width = int(std::ceil(fm.horizontalAdvance(QStringLiteral("2π")))) + 2;
+  pic2pi_->setGeometry(left, top, std::max(pic2pi_->width(), width),
                        std::max(pic2pi_->height(), int(std::ceil(fm.height()))));
   menuTimeWidgets.push_back(pic_[1]);
   menuTimeWidgets.push_back(pic2pi_);
