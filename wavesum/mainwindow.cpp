@@ -216,6 +216,7 @@ void mainWindow::Form_Load() {
   pic_[1]->show();
   pic2pi_->show();
   setFocus();
+  loaded_ = true;
 }
 
 void mainWindow::Paint2pi(lk::Surface& p) {
@@ -244,7 +245,9 @@ void mainWindow::PaintItem3(lk::Surface& p) {
 }
 
 void mainWindow::LblA_Click(int item) {
-  if (mode != 0) return;
+  // A click that arrives while the window is still being placed waits for
+  // nothing: the lesson has not loaded yet.
+  if (!loaded_ || mode != 0) return;
   if (item >= 1 && item <= 4) {
     mode = 10 * item;
     ExecSeries();

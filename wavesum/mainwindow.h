@@ -79,6 +79,7 @@ class mainWindow : public lk::LessonWindow {
   int M_ = 1;
   int count_ = 0;
   int reply_ = 0;
+  bool loaded_ = false;
   QString accepted_;
   wavesum::Synthesizer synth_;
 };
