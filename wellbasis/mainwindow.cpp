@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <cmath>
+#include <utility>
 
 #include "dialogs.h"
 #include "entry.h"
@@ -124,6 +125,7 @@ void mainWindow::ShowIntroduction() {
   Paint1(plot);
   pic_[3]->surface().Cls();
   for (int i = 1; i <= 3; ++i) pic_[i]->show();
+  WaitUntilShown(this);
   HitAnyKey();
   stage_ = Clear;
 }
@@ -171,9 +173,12 @@ void mainWindow::Paint2(Surface& p) {
   x += 0.3f * w;
   PrintText(p, x, y, QStringLiteral(") になります。"));
 
-  PrintStay(p, line(5), QStringLiteral("　無限項の和を そのまま数値計算することは"));
-  PrintStay(p, line(6), QStringLiteral("できませんが，和の項数を増していったときに"));
-  PrintStay(p, line(7), QStringLiteral("デルタ関数に近づく様子を観察しましょう。"));
+  for (const auto& [i, text] : {std::pair{5, "　無限項の和を そのまま数値計算することは"},
+                                std::pair{6, "できませんが，和の項数を増していったときに"},
+                                std::pair{7, "デルタ関数に近づく様子を観察しましょう。"}}) {
+    x = left;
+    PrintText(p, x, line(i), Q(text));
+  }
 }
 
 // u with the subscript n, at the cursor.
