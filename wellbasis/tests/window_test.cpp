@@ -308,7 +308,7 @@ TEST(WellbasisWindow, HostileTextsAreReadOrRefused) {
 }
 
 // Thirteen trials fill rows 1 .. 13 under the y row; the fourteenth is
-// written on row 1, over the first, which is cleared for it.
+// written on row 1, in place of the first, which is cleared for it.
 TEST(WellbasisWindow, FourteenthTrialIsListedOnRowOne) {
   // The colours of the trials, as the colour chooser deals them from the
   // start of a series.
@@ -321,8 +321,11 @@ TEST(WellbasisWindow, FourteenthTrialIsListedOnRowOne) {
   auto w = std::make_unique<mainWindow>();
   int rowAfter = -1, firstColour = -1, newColour = -1, lastRowColour = -1, beyond = -1;
   Learner learner;
-  learner.pressKey().type(QStringLiteral("0.3"));
-  for (int i = 0; i < 14; ++i) learner.type(QStringLiteral("100"));
+  // The first trial's row is longer than the fourteenth's, so a row that was
+  // written over without being cleared would show the old stroke beside the
+  // new one.
+  learner.pressKey().type(QStringLiteral("0.3")).type(QStringLiteral("5000"));
+  for (int i = 1; i < 14; ++i) learner.type(QStringLiteral("100"));
   learner.atDialog([&](QWidget*) {
     rowAfter = w->row();
     firstColour = RowInk(*w, 1, [&](Color c) { return c == colours[0]; });
