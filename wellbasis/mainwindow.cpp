@@ -125,7 +125,6 @@ void mainWindow::ShowIntroduction() {
   Paint1(plot);
   pic_[3]->surface().Cls();
   for (int i = 1; i <= 3; ++i) pic_[i]->show();
-  WaitUntilShown(this);
   HitAnyKey();
   stage_ = Clear;
 }

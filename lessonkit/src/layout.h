@@ -14,11 +14,4 @@ void Place(QWidget* w, const TwipsRect& r);
 // may draw into it (or read its scale size) before that.
 void PlacePicture(Picture* p, const TwipsRect& r);
 
-// Waits in the event loop (at most realSeconds of real time) until the
-// window system shows w's window.  A lesson that opens a prompt from its
-// Form_Load calls it first: before the window is on screen its place is not
-// yet known, and a prompt placed at a share of the window would open at a
-// share of the screen's corner instead.
-void WaitUntilShown(QWidget* w, double realSeconds = 2);
-
 }  // namespace lk
