@@ -198,9 +198,14 @@ void mainWindow::pic12(lk::Surface& p) {
 }
 
 void mainWindow::Form_Load() {
-  title_[0]->setPaintHandler([this](lk::Surface& p) { pic10(p); });
-  title_[1]->setPaintHandler([this](lk::Surface& p) { pic11(p); });
-  title_[2]->setPaintHandler([this](lk::Surface& p) { pic12(p); });
+  // Painted once: the pictures keep what is drawn on them.
+  for (lk::Picture* t : title_) {
+    t->surface().Resize(t->width(), t->height());
+    t->surface().Cls();
+  }
+  pic10(title_[0]->surface());
+  pic11(title_[1]->surface());
+  pic12(title_[2]->surface());
 }
 
 void mainWindow::LblA_Click(int item) {
@@ -655,6 +660,7 @@ void mainWindow::CompareTable() {
   PlacePicture(text, kTextLeft * Fw, kTextTop * Fh - kTableRaise, kTextWidth * Fw,
                kTableStretch * kTextHeight * Fh);
   x0_ = 2 * w_;
+  tableX_.clear();
   float x = x0_ + 22 * w_, y = y0_;
   p.FontSize = 13;
   Text(p, x, y, "近似式と真値との比較");
@@ -675,11 +681,12 @@ void mainWindow::CompareTable() {
     const double xv = mm::TableX(model_.a, model_.b, j);
     const double t = mm::func(kind_, xv);
     const double v = mm::fnCheb(c_, degree_, model_.a, model_.b, xv);
-    PrintCell(p, x0_ + 4 * w_, y, mm::ValueCell(xv, "#.00000"), false);
+    const mm::Cell xCell = mm::ValueCell(xv, "#.00000");
+    tableX_.push_back((xCell.sign == mm::Cell::Negative ? "-" : "") + xCell.text);
+    PrintCell(p, x0_ + 4 * w_, y, xCell, false);
     PrintCell(p, x0_ + 14 * w_, y, mm::ValueCell(v, "0.#############0"), false);
     PrintCell(p, x0_ + 32 * w_, y, mm::ValueCell(t, "0.#############0"), false);
     PrintCell(p, x0_ + 49 * w_, y, mm::ValueCell(v - t, "0.000E+00"), false);
-    tableRow_ = y;
     lk::WaitUntil(start + (j + 9) * 0.1);
   }
   y += 1.1f * L_;

@@ -11,6 +11,8 @@
 #pragma once
 
 #include <QString>
+#include <string>
+#include <vector>
 
 #include "chebyshev.h"
 #include "lessonwindow.h"
@@ -35,8 +37,9 @@ class mainWindow : public lk::LessonWindow {
   bool errorPlot() const { return errorPlot_; }
   float eMax() const { return eMax_; }
   float maxError() const { return maxError_; }
-  // Top of the last row printed in the comparison table (pic(0) pixels).
-  float lastTableRow() const { return tableRow_; }
+  // The x column of the comparison table as printed, row by row.
+  const std::vector<std::string>& tableX() const { return tableX_; }
+  float textSize() const { return pic_[0]->surface().FontSize; }
 
   void LblA_Click(int item) override;
   void PaintInput(lk::Surface& pic) override;
@@ -97,7 +100,7 @@ class mainWindow : public lk::LessonWindow {
   bool errorPlot_ = false;
   float eMax_ = 1, eMin_ = -1;
   float maxError_ = 0;
-  float tableRow_ = 0;
+  std::vector<std::string> tableX_;
   // Letter width and height, margins and line pitch of the text area.
   float w_ = 1, th_ = 1, th14_ = 1, x0_ = 0, y0_ = 0, L_ = 1;
 
