@@ -3,6 +3,7 @@
 #include <QPalette>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "dialogs.h"
 #include "program.h"
@@ -774,40 +775,39 @@ void mainWindow::ShowGraphs() {
 
 // The function (k = 1) or its approximation (k = 2), 4 s a curve.
 void mainWindow::DrawGraph(lk::Surface& s, int k) {
-  const lk::Color colour = lk::CurColor;
-  const double start = lk::Now();
-  for (int i = 0; i <= mm::kCurveLastIndex; ++i) {
-    const double x = mm::CurveX(model_.a, model_.b, i);
-    const double v = k == 1 ? mm::func(kind_, x) : mm::fnCheb(c_, degree_, model_.a, model_.b, x);
-    if (i == 0) {
-      s.PSet(float(px(x)), float(py(v)), colour);
-      s.CurrentX = float(px(x));
-      s.CurrentY = float(py(v));
-    } else {
-      s.LineTo(float(px(x)), float(py(v)), colour);
-    }
-    lk::WaitUntil(start + mm::CurvePointDue(i));
-  }
+  PlotPaced(s, [this, k](double x) {
+    return k == 1 ? mm::func(kind_, x) : mm::fnCheb(c_, degree_, model_.a, model_.b, x);
+  });
 }
 
+// The error of the cut sum, noting its largest size on the way.
 void mainWindow::DrawErrorGraph(lk::Surface& s) {
-  const lk::Color colour = lk::CurColor;
-  const double start = lk::Now();
   maxError_ = 0;
-  for (int i = 0; i <= mm::kCurveLastIndex; ++i) {
-    const double x = mm::CurveX(model_.a, model_.b, i);
+  PlotPaced(s, [this](double x) {
     const double e = mm::ErrorAt(c_, degree_, kind_, model_.a, model_.b, x);
     maxError_ = std::max(maxError_, float(std::fabs(e)));
+    return e;
+  });
+  errorPlot_ = false;
+}
+
+// A curve over [a, b] in CurColor: a dot at a, then a line to each further
+// point, each one due i/256 s after the start.
+void mainWindow::PlotPaced(lk::Surface& s, const std::function<double(double)>& value) {
+  const lk::Color colour = lk::CurColor;
+  const double start = lk::Now();
+  for (int i = 0; i <= mm::kCurveLastIndex; ++i) {
+    const double x = mm::CurveX(model_.a, model_.b, i);
+    const float X = float(px(x)), Y = float(py(value(x)));
     if (i == 0) {
-      s.PSet(float(px(x)), float(py(e)), colour);
-      s.CurrentX = float(px(x));
-      s.CurrentY = float(py(e));
+      s.PSet(X, Y, colour);
+      s.CurrentX = X;
+      s.CurrentY = Y;
     } else {
-      s.LineTo(float(px(x)), float(py(e)), colour);
+      s.LineTo(X, Y, colour);
     }
     lk::WaitUntil(start + mm::CurvePointDue(i));
   }
-  errorPlot_ = false;
 }
 
 void mainWindow::DrawTicks(lk::Surface& s) {

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,7 @@ class mainWindow : public lk::LessonWindow {
   void Announce(lk::Surface& p, float y, lk::Color colour, const QString& what, int k);
   void DrawGraph(lk::Surface& p, int k);
   void DrawErrorGraph(lk::Surface& p);
+  void PlotPaced(lk::Surface& s, const std::function<double(double)>& value);
   void DrawTicks(lk::Surface& p);
   void drawFrame1(lk::Surface& p);
   void DrawFrame2(lk::Surface& p);

@@ -57,21 +57,6 @@ TEST(MinimaxfitChebyshev, IsTheCosineOfAMultipleAngle) {
 
 // ---- Models and interpolation ---------------------------------------------
 
-TEST(MinimaxfitInterpolation, ModelsAndTheirFunctions) {
-  EXPECT_EQ(mm::ModelOf(1).a, 0.5);
-  EXPECT_EQ(mm::ModelOf(1).b, 2.0);
-  EXPECT_EQ(mm::ModelOf(2).a, -1.0 / 3);
-  EXPECT_EQ(mm::ModelOf(2).b, 1.0 / 3);
-  EXPECT_EQ(mm::ModelOf(3).yMax, 2.75);
-  EXPECT_STREQ(mm::ModelOf(2).name, " 対数関数 log((1+X)/(1-X)) ");
-  EXPECT_STREQ(mm::ModelOf(3).aText, "-1");
-  EXPECT_EQ(mm::ModelOf(7).kind, 0);
-  EXPECT_DOUBLE_EQ(mm::func(1, 2.0), std::log(2.0));
-  EXPECT_DOUBLE_EQ(mm::func(2, 0.25), std::log(1.25 / 0.75));
-  EXPECT_DOUBLE_EQ(mm::func(3, -1.0), std::exp(-1.0));
-  EXPECT_EQ(mm::func(0, 1.0), 0.0);
-}
-
 TEST(MinimaxfitInterpolation, NodesAreTheZerosOfT15) {
   for (int k = 1; k <= mm::kNodes; ++k) {
     EXPECT_NEAR(mm::NodeY(k), -std::cos((k - 0.5) * std::numbers::pi / 15), 1e-15);
