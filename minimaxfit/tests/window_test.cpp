@@ -670,6 +670,23 @@ TEST(MinimaxfitWindow, RandomInputKeepsTheLessonRunning) {
   lk::EndProgram();
 }
 
+// Starting the program again and again, each time drawing a curve, keeps
+// nothing behind.
+TEST(MinimaxfitWindow, RestartsDoNotGrowTheProcess) {
+  const long growth = lk::test::RestartGrowthKb(
+      [] { return std::make_unique<mainWindow>(); },
+      [](lk::LessonWindow& w, Learner& l) {
+        // The section runs from the event loop, so the learner keeps answering.
+        l.then([&w] { QTimer::singleShot(0, &w, [&w] { lk::test::PressKey(&w, Qt::Key_1); }); });
+        l.type(QStringLiteral("7"));
+        At(l, false, [&w] { EXPECT_EQ(static_cast<mainWindow&>(w).curves().Count(), 1); });
+      },
+      30);
+  if (lk::test::MemoryFiguresMeaningful()) {
+    EXPECT_LT(growth, 3000) << "kB";
+  }
+}
+
 // The long run, started by hand (--gtest_also_run_disabled_tests);
 // LESSONS_RANDOM_SEEDS and LESSONS_RANDOM_EVENTS change it.
 TEST(MinimaxfitWindow, DISABLED_RandomInputSoak) {
