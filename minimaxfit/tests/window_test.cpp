@@ -677,7 +677,15 @@ TEST(MinimaxfitWindow, RestartsDoNotGrowTheProcess) {
       [] { return std::make_unique<mainWindow>(); },
       [](lk::LessonWindow& w, Learner& l) {
         // The section runs from the event loop, so the learner keeps answering.
-        l.then([&w] { QTimer::singleShot(0, &w, [&w] { lk::test::PressKey(&w, Qt::Key_1); }); });
+        // The key goes in once the window has loaded and takes keys: until
+        // the learner's first answer has been given, it is tried again.
+        auto* key = new QTimer(&w);
+        QObject::connect(key, &QTimer::timeout, &w, [&w, &l, key] {
+          const int before = l.pending();
+          lk::test::PressKey(&w, Qt::Key_1);
+          if (l.pending() < before) key->stop();
+        });
+        key->start(5);
         l.type(QStringLiteral("7"));
         At(l, false, [&w] { EXPECT_EQ(static_cast<mainWindow&>(w).curves().Count(), 1); });
       },
