@@ -191,11 +191,4 @@ std::string SmallText(double v) { return lk::LeadZero(lk::Format(v, "#.##E-##"))
 
 std::string LegendDegree(int n) { return (n >= 0 ? " " : "") + lk::NumStr(n); }
 
-bool CurveList::Add(int degree, lk::Color color) {
-  const bool restart = count_ == kCapacity;
-  if (restart) count_ = 0;
-  items_[count_++] = {degree, color};
-  return restart;
-}
-
 }  // namespace minimaxfit

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "curvelist.h"
 #include "palette.h"
 
 namespace minimaxfit {
@@ -185,27 +186,7 @@ std::string LegendDegree(int n);
 
 // ---- The curves of one run of section 1 ---------------------------------
 
-struct Curve {
-  int degree;
-  lk::Color color;
-};
-
-// At most 20 curves; the next one starts the list afresh (the window then
-// clears the plot as well, so list and picture agree).
-class CurveList {
- public:
-  static constexpr int kCapacity = 20;
-  // Returns true when the list was full and starts again with this curve.
-  bool Add(int degree, lk::Color color);
-  void Clear() { count_ = 0; }
-  int Count() const { return count_; }
-  bool Empty() const { return count_ == 0; }
-  const Curve& At(int index) const { return items_[index - 1]; }  // 1 .. Count()
-  const Curve& Last() const { return items_[count_ - 1]; }
-
- private:
-  std::array<Curve, kCapacity> items_{};
-  int count_ = 0;
-};
+using lk::Curve;
+using lk::CurveList;
 
 }  // namespace minimaxfit
