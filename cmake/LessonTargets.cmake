@@ -42,3 +42,27 @@ function(lesson_test name)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
                        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
 endfunction()
+
+# lesson_desktop_test(<program> CAPTION <text> [KEYS <xdotool keys>...]
+#                     [PROMPT <a> <b>] [END Escape|close]): the program started
+# as its own process under a private X server with a window manager and driven
+# with xdotool: its exact caption, where its first prompt or dialog appears
+# (after KEYS, at main left + a*width, top + b*height), that the prompt moves
+# with the window, and a clean end with exit code 0.  Label "desktop".
+function(lesson_desktop_test name)
+  cmake_parse_arguments(ARG "" "CAPTION;END" "KEYS;PROMPT" ${ARGN})
+  if(NOT ARG_END)
+    set(ARG_END Escape)
+  endif()
+  set(a -)
+  set(b -)
+  if(ARG_PROMPT)
+    list(GET ARG_PROMPT 0 a)
+    list(GET ARG_PROMPT 1 b)
+  endif()
+  string(REPLACE ";" " " keys "${ARG_KEYS}")
+  add_test(NAME desktop.${name}
+           COMMAND bash ${PROJECT_SOURCE_DIR}/lessonkit/tools/desktop-test.sh
+                   $<TARGET_FILE:${name}> "${ARG_CAPTION}" "${keys}" ${a} ${b} ${ARG_END})
+  set_tests_properties(desktop.${name} PROPERTIES LABELS desktop TIMEOUT 120)
+endfunction()

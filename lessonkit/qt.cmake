@@ -21,3 +21,4 @@ target_link_libraries(lessonkit_specimen PRIVATE lessonkit)
 
 add_executable(lessonkit_dialogdemo tools/dialogdemo.cpp)
 target_link_libraries(lessonkit_dialogdemo PRIVATE lessonkit)
+lesson_desktop_test(lessonkit_dialogdemo CAPTION " 入力ダイアログの見本" PROMPT 0.1 0.92)

@@ -12,11 +12,13 @@ constexpr double kStartValue = 1e-30;
 constexpr double kSumLimit = 1e20;
 constexpr double kRescale = 1e-30;
 
-// Below this |x| the factor 2l/x of the recurrence would overflow before the
-// sum could be checked; there the leading term of the power series,
-// J_k(x) = (x/2)^k / k!, is already exact to double precision (the next term
-// is smaller by x^2 / (4(k+1))).
-constexpr double kSeriesLimit = 1e-100;
+// Below this |x| the leading term of the power series, J_k(x) = (x/2)^k / k!,
+// is exact to double precision (the next term is smaller by x^2 / (4(k+1)),
+// under 1e-40), and the factor 2l/x of the recurrence is huge for nothing.
+constexpr double kSeriesLimit = 1e-20;
+// No value of the recurrence may pass this before it is scaled back: the
+// step after it multiplies by at most 2l/x + 1.
+constexpr double kHeadroom = 1e300;
 
 BesselArray SeriesForTinyArgument(double x, int m) {
   BesselArray out;
@@ -73,6 +75,16 @@ BesselArray BesselJ(double x) {
   double s = kStartValue;  // J_M + J_{M-2} + ... so far (M is even)
 
   for (int l = m; l >= 1; --l) {
+    // For small x the values grow by 2l/x a step, too fast for the sum's
+    // check two steps apart: scale back before a step could overflow.
+    const double grow = 2.0 * l / v;
+    if (std::fabs(jn[l]) > kHeadroom / (grow + 1)) {
+      const double f = 1 / std::fabs(jn[l]);
+      s *= f;
+      for (int k = l; k <= out.JnMax; ++k) jn[k] *= f;
+      while (out.JnMax > l && jn[out.JnMax] == 0.0) --out.JnMax;
+      ++out.rescales;
+    }
     jn[l - 1] = (2.0 * l / x) * jn[l] - jn[l + 1];
     if (l % 2 == 1 && l > 1) {
       s += jn[l - 1];

@@ -1,12 +1,15 @@
 #include "dialogs.h"
 
+#include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -40,12 +43,6 @@ void Paint(QWidget* w, Color back) {
 
 QFont DialogFont(float size = 9) { return MakeFont(QStringLiteral("メイリオ"), size, false, false); }
 
-// Left edge and top of a prompt over the lower part of the main window.
-QPoint PlaceOver(const QWidget& owner, float a, float b) {
-  QRect g = owner.frameGeometry();
-  return {g.left() + int(std::lround(a * g.width())), g.top() + int(std::lround(b * g.height()))};
-}
-
 void ShowOnTop(QWidget* w) {
   w->show();
   if (QGuiApplication::platformName() != QLatin1String("offscreen")) w->raise();
@@ -54,7 +51,43 @@ void ShowOnTop(QWidget* w) {
 
 }  // namespace
 
-PromptWindow::PromptWindow(QWidget* owner) : QWidget(owner, kPromptFlags) {}
+PromptWindow::PromptWindow(QWidget* owner) : QWidget(owner, kPromptFlags), owner_(owner) {
+  if (owner_) owner_->installEventFilter(this);
+}
+
+void PromptWindow::PlaceOver(float a, float b) {
+  a_ = a;
+  b_ = b;
+  placed_ = true;
+  Replace();
+}
+
+void PromptWindow::Replace() {
+  if (!placed_ || !owner_) return;
+  // The native window knows its decorations as soon as the window manager has
+  // put them on; the widget's copy of them may still be the guess of before.
+  const QWindow* native = owner_->windowHandle();
+  const QRect g = native ? native->frameGeometry() : owner_->frameGeometry();
+  // A prompt has no decorations: its own corner goes exactly there (move()
+  // would place a frame the window manager then adds nothing to).
+  const QPoint at(g.left() + int(std::lround(a_ * g.width())),
+                  g.top() + int(std::lround(b_ * g.height())));
+  if (pos() != at) setGeometry(QRect(at, size()));
+}
+
+void PromptWindow::showEvent(QShowEvent*) { Replace(); }
+
+bool PromptWindow::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == owner_ && (e->type() == QEvent::Move || e->type() == QEvent::Resize ||
+                            e->type() == QEvent::Show))
+    Replace();
+  return false;
+}
+
+void PromptWindow::closeEvent(QCloseEvent* e) {
+  e->accept();
+  if (isVisible()) ClosedByWindowManager();
+}
 
 void PromptWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
@@ -85,7 +118,8 @@ FrmHitKey::FrmHitKey(QWidget* owner) : PromptWindow(owner) {
   });
 }
 
-void FrmHitKey::showEvent(QShowEvent*) {
+void FrmHitKey::showEvent(QShowEvent* e) {
+  PromptWindow::showEvent(e);
   if (AutoWait != 0) {
     start_ = GetTickCount();
     timer1_->start();
@@ -152,16 +186,69 @@ void NumBox::keyPressEvent(QKeyEvent* e) {
   const QString t = e->text();
   if (t.isEmpty()) return;  // other non-character keys change nothing
   if (storeTypedKeys) LastKey = t.front().unicode();
-  for (QChar c : t) {
-    bool ok = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-              (c == QLatin1Char('.') && AllowDot) || (c == QLatin1Char('-') && AllowMinus) ||
-              (c == QLatin1Char(',') && AllowComma);
-    if (!ok) {
-      Beep();
-      return;
-    }
+  bool refused = false;
+  const QString ok = Allowed(t, &refused);
+  if (refused) {
+    Beep();
+    return;
   }
-  QLineEdit::keyPressEvent(e);
+  insert(ok);
+}
+
+QString NumBox::Allowed(const QString& t, bool* refused) {
+  QString ok;
+  *refused = false;
+  // An input method in full-width mode gives "１２．５": the same number.
+  for (QChar c : t.normalized(QString::NormalizationForm_KC)) {
+    const bool allowed = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+                         (c == QLatin1Char('.') && AllowDot) ||
+                         (c == QLatin1Char('-') && AllowMinus) ||
+                         (c == QLatin1Char(',') && AllowComma);
+    if (allowed) ok += c;
+    else *refused = true;
+  }
+  return ok;
+}
+
+void NumBox::InsertFiltered(const QString& t) {
+  bool refused = false;
+  const QString ok = Allowed(t, &refused);
+  if (refused) Beep();
+  if (!ok.isEmpty()) insert(ok);
+}
+
+void NumBox::mousePressEvent(QMouseEvent* e) {
+  if (e->button() == Qt::MiddleButton) return;  // the paste comes on release
+  QLineEdit::mousePressEvent(e);
+}
+
+void NumBox::mouseReleaseEvent(QMouseEvent* e) {
+  if (e->button() != Qt::MiddleButton) {
+    QLineEdit::mouseReleaseEvent(e);
+    return;
+  }
+  QClipboard* clip = QGuiApplication::clipboard();
+  if (clip->supportsSelection() && rect().contains(e->position().toPoint()))
+    InsertFiltered(clip->text(QClipboard::Selection));
+}
+
+void NumBox::dropEvent(QDropEvent* e) {
+  e->acceptProposedAction();
+  if (e->mimeData()->hasText()) InsertFiltered(e->mimeData()->text());
+  setFocus();
+}
+
+void NumBox::inputMethodEvent(QInputMethodEvent* e) {
+  if (e->commitString().isEmpty()) {
+    QLineEdit::inputMethodEvent(e);
+    return;
+  }
+  bool refused = false;
+  QInputMethodEvent filtered(e->preeditString(), e->attributes());
+  filtered.setCommitString(Allowed(e->commitString(), &refused), e->replacementStart(),
+                           e->replacementLength());
+  if (refused) Beep();
+  QLineEdit::inputMethodEvent(&filtered);
 }
 
 // ---- number-entry dialogs ----
@@ -243,7 +330,7 @@ FrmNum::FrmNum(LessonWindow& owner, const NumEntry& entry)
     connect(hsbNum, &QScrollBar::sliderMoved, this, &FrmNum::Scrolled);
   }
   picNum->setPaintHandler([&owner](Surface& pic) { owner.PaintInput(pic); });
-  move(PlaceOver(owner, entry.a, entry.b));
+  PlaceOver(entry.a, entry.b);
   txtNum->setText(entry.proposal);
   txtNum->setCursorPosition(int(entry.proposal.size()));
 }
@@ -305,7 +392,7 @@ FrmNumOpt::FrmNumOpt(LessonWindow& owner) : EntryDialog(&owner, true) {
   cmdNum[1]->setGeometry(int(0.855 * w), 22, int(0.135 * w), 28);
   cmdNum[2]->setGeometry(int(0.855 * w), 56, int(0.135 * w), 28);
   MarkOption();
-  move(PlaceOver(owner, 0.05f, 0.9f));
+  PlaceOver(0.05f, 0.9f);
 }
 
 void FrmNumOpt::MarkOption() {

@@ -27,13 +27,29 @@ extern std::int16_t OptChanged;
 
 // A borderless tool window over the main window, outlined so it stands out
 // from the window beneath it.
+// It keeps its place over the owner (left + a*width, top + b*height) from
+// where the owner really is: placed again when it is shown, and moved along
+// when the owner moves.
 class PromptWindow : public QWidget {
   Q_OBJECT
  public:
   explicit PromptWindow(QWidget* owner);
+  void PlaceOver(float a, float b);
 
  protected:
   void paintEvent(QPaintEvent*) override;
+  void showEvent(QShowEvent*) override;
+  // The window manager's close (Alt+F4, a close button) answers the prompt
+  // the way its own cancel does.
+  void closeEvent(QCloseEvent*) override;
+  virtual void ClosedByWindowManager() = 0;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ private:
+  void Replace();
+  QWidget* owner_;
+  bool placed_ = false;
+  float a_ = 0, b_ = 0;
 };
 
 // The press-any-key prompt.
@@ -47,6 +63,7 @@ class FrmHitKey : public PromptWindow {
   void keyPressEvent(QKeyEvent*) override;
   void mousePressEvent(QMouseEvent*) override;
   void showEvent(QShowEvent*) override;
+  void ClosedByWindowManager() override { Close(key::Enter); }
 
  private:
   void Close(int code);
@@ -54,16 +71,27 @@ class FrmHitKey : public PromptWindow {
   std::int64_t start_ = 0;
 };
 
-// The number box of the dialogs: filters what may be typed.
+// The number box of the dialogs: filters what may be typed.  Every way text
+// can arrive (keys, a middle-click paste, drag and drop, an input method)
+// passes the same filter; refused characters are dropped with the beep.
 class NumBox : public QLineEdit {
   Q_OBJECT
  public:
   explicit NumBox(QWidget* parent, bool caretMoves);
   bool storeTypedKeys = false;  // each typed character also becomes LastKey
   std::function<void()> onEnter, onEscape;
+  // The characters of t that may go into the box (full-width digits and
+  // signs count as their plain forms); *refused tells whether any were dropped.
+  static QString Allowed(const QString& t, bool* refused);
+  // Inserts what the filter lets through at the caret, beeping if it refused any.
+  void InsertFiltered(const QString& t);
 
  protected:
   void keyPressEvent(QKeyEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+  void dropEvent(QDropEvent*) override;
+  void inputMethodEvent(QInputMethodEvent*) override;
 
  private:
   bool caretMoves_;
@@ -99,6 +127,7 @@ class EntryDialog : public PromptWindow {
 
  protected:
   void keyPressEvent(QKeyEvent*) override;
+  void ClosedByWindowManager() override { Cancel(); }
 };
 
 class FrmNum : public EntryDialog {

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QWindow>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
@@ -95,7 +97,18 @@ void LessonWindow::Start() {
   InitForm();
   mode = 0;
   show();
+  WaitUntilPlaced();
+  loadBegun_ = true;
   Guard([this] { Form_Load(); });
+}
+
+void LessonWindow::WaitUntilPlaced() {
+  // A prompt opened by Form_Load is placed from where this window is, and the
+  // window system says where that is only once it has placed and mapped it.
+  QElapsedTimer t;
+  t.start();
+  while (windowHandle() && !windowHandle()->isExposed() && t.elapsed() < 3000)
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
 }
 
 ClickLabel* LessonWindow::AddMenuItem(int index, const QString& caption, double left, double top,
@@ -124,6 +137,7 @@ Picture* LessonWindow::AddPicture(double left, double top, double width, double 
 }
 
 void LessonWindow::LblA_Click(int item) {
+  if (!loadBegun_) return;
   // The last label is the end item (a lesson may leave an index out).
   if (!menu_.empty() && item >= menu_.rbegin()->first) {
     Form_Unload();
@@ -170,9 +184,7 @@ void LessonWindow::HitAnyKey() {
     prompt.setPalette(pal);
   }
   const QPointF ab = PromptPlace();
-  const QRect g = frameGeometry();
-  prompt.move(g.left() + int(std::lround(ab.x() * g.width())),
-              g.top() + int(std::lround(ab.y() * g.height())));
+  prompt.PlaceOver(float(ab.x()), float(ab.y()));
   LastKey = 0;
   Waiting = 1;
   if (float a = PromptAutoWait(); a > 0) AutoWait = a;
@@ -233,7 +245,7 @@ void LessonWindow::closeEvent(QCloseEvent* e) {
 void LessonWindow::keyPressEvent(QKeyEvent* k) {
   // Keys the focused control does not use come here: digits, function keys,
   // Esc, Enter; the window has the focus whenever no control took it.
-  if (Ending()) return;
+  if (Ending() || !loadBegun_) return;
   if (QWidget* modal = ModalWidget()) {
     // The key was meant for the open prompt or dialog.
     modal->activateWindow();

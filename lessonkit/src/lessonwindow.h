@@ -129,6 +129,8 @@ class LessonWindow : public QWidget {
 
  private:
   void InitForm();
+  void WaitUntilPlaced();
+  bool loadBegun_ = false;
   FrameParams params_;
   Surface form_;
   std::map<int, ClickLabel*> menu_;

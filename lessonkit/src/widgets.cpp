@@ -83,13 +83,25 @@ void Picture::mouseReleaseEvent(QMouseEvent* e) {
   if (onMouseUp) Guard([&] { onMouseUp(Button(e), float(e->position().x()) * u, float(e->position().y()) * u); });
 }
 
+namespace {
+// An option button whose whole designed rectangle takes the click, not only
+// its circle and caption.
+class AreaRadioButton : public QRadioButton {
+ public:
+  using QRadioButton::QRadioButton;
+
+ protected:
+  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+}  // namespace
+
 OptionButtons::OptionButtons(QWidget* parent, const QString& name, const QStringList& captions,
                              const std::vector<TwipsRect>& places)
     : QObject(parent) {
   auto* group = new QButtonGroup(this);
   group->setExclusive(true);
   for (qsizetype i = 0; i < captions.size(); ++i) {
-    auto* b = new QRadioButton(captions[i], parent);
+    QRadioButton* b = new AreaRadioButton(captions[i], parent);
     b->setObjectName(name + QString::number(i));
     const TwipsRect& r = places.at(std::size_t(i));
     PlaceTw(b, r.left, r.top, r.width, r.height);

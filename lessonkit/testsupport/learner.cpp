@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPointer>
 #include <QKeyEvent>
 #include <QTest>
@@ -15,6 +16,8 @@
 #include <mutex>
 #include <random>
 #include <thread>
+
+#include <unistd.h>
 
 #include "dialogs.h"
 #include "lessonwindow.h"
@@ -196,22 +199,47 @@ void PostKey(QWidget* w, int qtKey, const QString& text) {
   QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, qtKey, Qt::NoModifier, text));
 }
 
-void PostClick(QWidget* w, QPoint at) {
+// Posts a mouse event to the child of w under `at`, as the window system
+// would deliver it.
+void PostMouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button,
+               Qt::MouseButtons held) {
   QWidget* child = w->childAt(at);
   QWidget* target = child ? child : w;
   QPointF local = target->mapFrom(w, QPointF(at));
   QPointF global = w->mapToGlobal(QPointF(at));
-  QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, local, global,
-                                                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-  QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, local, global,
-                                                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+  QCoreApplication::postEvent(target,
+                              new QMouseEvent(type, local, global, button, held, Qt::NoModifier));
+}
+
+void PostClick(QWidget* w, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+  PostMouse(w, QEvent::MouseButtonPress, at, button, button);
+  PostMouse(w, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+}
+
+QPoint RandomPoint(std::mt19937& rng, const QWidget* w) {
+  return {int(rng() % unsigned(std::max(1, w->width()))),
+          int(rng() % unsigned(std::max(1, w->height())))};
+}
+
+// A short path of small steps from a random point: what a hand on the mouse
+// does, so that rules such as "only near the previous position" are met.
+void PostPath(std::mt19937& rng, QWidget* w, bool dragging) {
+  QPoint p = RandomPoint(rng, w);
+  if (dragging) PostMouse(w, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+  const int steps = 2 + int(rng() % 8);
+  const int dx = int(rng() % 13) - 6, dy = int(rng() % 13) - 6;
+  for (int i = 0; i < steps; ++i) {
+    p += QPoint(dx + int(rng() % 3) - 1, dy + int(rng() % 3) - 1);
+    PostMouse(w, QEvent::MouseMove, p, Qt::NoButton, dragging ? Qt::LeftButton : Qt::NoButton);
+  }
+  if (dragging) PostMouse(w, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
 }
 
 }  // namespace
 
 RandomRun RunRandomInput(std::uint32_t seed, int events,
                          const std::function<std::unique_ptr<LessonWindow>()>& make,
-                         double hangSeconds) {
+                         double hangSeconds, Pointer pointer) {
   RandomRun run;
   std::mt19937 rng(seed);
   Watchdog dog(seed, hangSeconds);
@@ -228,11 +256,13 @@ RandomRun RunRandomInput(std::uint32_t seed, int events,
     QWidget* top = TopWindow(window.get());
     ++run.events;
     int r = int(rng() % 100);
-    if (r < 15) {
-      PostClick(top, QPoint(int(rng() % unsigned(std::max(1, top->width()))),
-                            int(rng() % unsigned(std::max(1, top->height())))));
-      return;
+    if (pointer == Pointer::MovesAndDrags && r < 30) {
+      if (r < 12) return PostPath(rng, top, false);
+      if (r < 20) return PostPath(rng, top, true);
+      if (r < 24) return PostClick(top, RandomPoint(rng, top), Qt::RightButton);
+      return PostClick(top, RandomPoint(rng, top));
     }
+    if (r < 15) return PostClick(top, RandomPoint(rng, top));
     static const char* chars = "0123456789.-,abcxyzqE";
     if (r < 60) {
       char c = chars[rng() % 21];
@@ -281,14 +311,54 @@ RandomPlan RandomPlanFromEnv(RandomPlan plan) {
 }
 
 void RunRandomPlan(const RandomPlan& plan,
-                   const std::function<std::unique_ptr<LessonWindow>()>& make) {
+                   const std::function<std::unique_ptr<LessonWindow>()>& make, Pointer pointer) {
   for (std::uint32_t seed = plan.first; seed <= std::max(plan.first, plan.last); ++seed) {
-    const RandomRun run = RunRandomInput(seed, plan.events, make);
+    const RandomRun run = RunRandomInput(seed, plan.events, make, 10, pointer);
     std::printf("random input, seed %u: %d events over %d program starts\n", unsigned(seed),
                 run.events, run.programs);
     EXPECT_EQ(run.events, plan.events) << "seed " << seed;
     EXPECT_GE(run.programs, 1) << "seed " << seed;
   }
+}
+
+long ResidentKb() {
+  QFile f(QStringLiteral("/proc/self/statm"));
+  if (!f.open(QIODevice::ReadOnly)) return 0;
+  const QList<QByteArray> fields = f.readAll().simplified().split(' ');
+  return fields.value(1).toLong() * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+bool MemoryFiguresMeaningful() {
+#if defined(__SANITIZE_ADDRESS__)
+  return false;
+#else
+  return true;
+#endif
+}
+
+long RestartGrowthKb(const std::function<std::unique_ptr<LessonWindow>()>& make,
+                     const std::function<void(LessonWindow&, Learner&)>& script, int restarts) {
+  // The first starts fill caches that live as long as the process (fonts,
+  // glyphs, the sound buffers); growth is counted from after them.
+  constexpr int warmUp = 5;
+  long base = 0;
+  for (int i = 0; i < restarts; ++i) {
+    {
+      std::unique_ptr<LessonWindow> w = make();
+      Learner learner;
+      script(*w, learner);
+      learner.then([] { EndProgram(); });
+      w->Start();  // a lesson that narrates from its start returns only at the end
+      learner.finish(60000);
+      if (!Ending()) EndProgram();
+      QCoreApplication::processEvents();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    ResetProgram();
+    if (i + 1 == warmUp) base = ResidentKb();
+  }
+  return ResidentKb() - base;
 }
 
 }  // namespace lk::test

@@ -74,13 +74,35 @@ struct RandomRun {
   int programs = 0;  // main windows started
 };
 
+// What the random pointer does: left clicks only, or also moves, drags with
+// the left button held, and right clicks (the lessons driven by the mouse).
+enum class Pointer { Clicks, MovesAndDrags };
+
 // Sends `events` seeded random keys and clicks to whatever window of the
 // program is on top, restarting the program whenever it ends.  A watchdog
 // aborts the process, naming the seed, when the event loop stops turning for
-// hangSeconds.
+// hangSeconds.  A test then walks a short scripted path on a fresh window in
+// the same process, so a storm that leaves the program broken (a stale
+// variable, a modal scope never closed) fails on more than a crash.
 RandomRun RunRandomInput(std::uint32_t seed, int events,
                          const std::function<std::unique_ptr<LessonWindow>()>& make,
-                         double hangSeconds = 10);
+                         double hangSeconds = 10, Pointer pointer = Pointer::Clicks);
+
+// Resident memory of this process in kilobytes.
+long ResidentKb();
+
+// Starts and ends the program `restarts` times; on each window `script`
+// queues a short scripted path on the learner (a prompt answered, a value
+// entered, a curve drawn), after which the program is ended.  Returns the
+// growth of the resident memory from after the first few starts to after the
+// last, in kilobytes: a lesson that keeps something per start grows with every
+// restart, one that cleans up stays flat.
+long RestartGrowthKb(const std::function<std::unique_ptr<LessonWindow>()>& make,
+                     const std::function<void(LessonWindow&, Learner&)>& script,
+                     int restarts = 40);
+// False in builds whose allocator holds freed memory back (AddressSanitizer),
+// where resident memory says nothing about growth.
+bool MemoryFiguresMeaningful();
 
 // Seeds and events of a random-input run: the defaults given, unless
 // LESSONS_RANDOM_SEEDS ("first-last" or one seed) and LESSONS_RANDOM_EVENTS
@@ -93,6 +115,7 @@ RandomPlan RandomPlanFromEnv(RandomPlan defaults);
 // Runs every seed of the plan, prints what each did, and fails the current
 // test for a seed whose events were not all delivered.
 void RunRandomPlan(const RandomPlan& plan,
-                   const std::function<std::unique_ptr<LessonWindow>()>& make);
+                   const std::function<std::unique_ptr<LessonWindow>()>& make,
+                   Pointer pointer = Pointer::Clicks);
 
 }  // namespace lk::test

@@ -100,3 +100,22 @@ TEST(OrbitBesselJ, VanishingArgumentStaysFinite) {
   EXPECT_NEAR(j(1), std::cyl_bessel_j(1, x), 1e-12 * x);
   EXPECT_EQ(j(2), 0.0);  // 1.25e-401 is below the double range
 }
+
+TEST(OrbitBesselJ, EveryTinyArgumentAgreesWithTheLeadingSeriesTerms) {
+  // From 1e-300 to 1e-6, on both sides of the switch to the series and over
+  // the range where the recurrence grows by 2l/x per step: every value is
+  // finite and equals (x/2)^k / k! (1 - (x/2)^2 / (k+1)) to 1e-12.
+  constexpr int kPoints = 3000;
+  for (int i = 0; i <= kPoints; ++i) {
+    const double x = std::pow(10.0, -300.0 + 294.0 * i / kPoints);
+    const BesselArray j = BesselJ(x);
+    double lead = 1;  // (x/2)^k / k!
+    for (int k = 0; k <= 6; ++k) {
+      const double expected = lead * (1 - (x / 2) * (x / 2) / (k + 1));
+      ASSERT_TRUE(std::isfinite(j(k))) << "x = " << x << ", order " << k;
+      if (expected < 1e-300) break;  // below the double range J_k may read as 0
+      ASSERT_NEAR(j(k), expected, 1e-12 * expected) << "x = " << x << ", order " << k;
+      lead *= (x / 2) / (k + 1);
+    }
+  }
+}

@@ -215,3 +215,10 @@ TEST(OrbitLesson, IntroductionPlanetSweepsEqualAreas) {
     EXPECT_EQ(planet.trailCount(), 0);
   }
 }
+
+TEST(OrbitTheory, TinyEccentricityStaysFinite) {
+  // The dialog accepts e = 1e-45; Bessel's values at n e must not overflow.
+  const Coefficients c = TheoryCoefficients(1e-45);
+  for (double v : c) EXPECT_TRUE(std::isfinite(v));
+  EXPECT_NEAR(c[0], kSemiMajor, 1e-12);
+}

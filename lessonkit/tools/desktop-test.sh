@@ -1,0 +1,162 @@
+#!/usr/bin/env bash
+# Starts one lesson as its own process on a private X server with a real
+# window manager and drives it as a learner would, checking what only a
+# desktop shows: the window's exact caption, where its first prompt or dialog
+# appears (also when the window manager has not put the window at 0,0), that
+# the prompt follows the window when it is moved, and a clean end.
+#
+#   desktop-test.sh <program> <caption> <keys> <a> <b> <end>
+#
+# keys: xdotool key names that bring up the first prompt or dialog ("" when
+#       the lesson opens one by itself); a, b: where it belongs (left = main
+#       left + a*width, top = main top + b*height; "-" when the lesson has no
+#       prompt); end: "Escape" (pressed until the program ends) or "close"
+#       (the window manager's close of the main window).
+set -uo pipefail
+
+prog=$1 caption=$2 keys=$3 a=$4 b=$5 end=$6
+name=$(basename "$prog")
+work=$(mktemp -d)
+pids=()
+
+fail() {
+  echo "desktop test of $name: $*" >&2
+  [ -n "${DISPLAY:-}" ] && import -window root "$work/screen.png" 2>/dev/null &&
+    echo "screen at failure: $work/screen.png" >&2
+  exit 1
+}
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  wait 2>/dev/null
+}
+trap cleanup EXIT
+
+for tool in Xvfb openbox xdotool xprop xwininfo wmctrl; do
+  command -v "$tool" >/dev/null || fail "$tool is missing (./lessons test installs it)"
+done
+
+# A private server on a free display number.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+# The window manager places new windows in the middle of the screen, so the
+# main window does not sit at 0,0 by chance.
+cat >"$work/rc.xml" <<'EOF'
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <placement><policy>Smart</policy><center>yes</center></placement>
+  <focus><focusNew>yes</focusNew></focus>
+</openbox_config>
+EOF
+openbox --config-file "$work/rc.xml" >"$work/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+
+# Faster than a class would run it: where things appear does not depend on pace.
+QT_QPA_PLATFORM=xcb LESSONS_SILENT=1 "$prog" --speed 4 >"$work/program.log" 2>&1 &
+lesson=$!
+pids+=($lesson)
+
+# A finished child stays a zombie until it is waited for; that is not alive.
+alive() { local st; st=$(ps -o stat= -p "$lesson" 2>/dev/null) && [ "${st:0:1}" != Z ]; }
+# Visible windows of the lesson, one id a line.
+windows() { xdotool search --onlyvisible --pid "$lesson" 2>/dev/null; }
+
+main=""
+for _ in $(seq 200); do
+  for w in $(windows); do
+    [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$caption" ] && main=$w
+  done
+  [ -n "$main" ] && break
+  alive || fail "the program ended before its window opened"
+  sleep 0.1
+done
+if [ -z "$main" ]; then
+  for w in $(windows); do echo "window caption: '$(xdotool getwindowname "$w")'" >&2; done
+  fail "no window captioned '$caption'"
+fi
+sleep 0.5
+
+# Where a window's client area really is: X Y WIDTH HEIGHT as shell
+# assignments.  (xdotool's own geometry adds the offset inside the window
+# manager's frame a second time.)
+geometry() {
+  xwininfo -id "$1" | awk -F: '
+    /Absolute upper-left X/ { printf "X=%d\n", $2 }
+    /Absolute upper-left Y/ { printf "Y=%d\n", $2 }
+    /^ *Width/ { printf "WIDTH=%d\n", $2 }
+    /^ *Height/ { printf "HEIGHT=%d\n", $2 }'
+}
+# The outer rectangle of the main window, decorations included: left top width height.
+frame() {
+  local X Y WIDTH HEIGHT l=0 r=0 t=0 bt=0 ext
+  eval "$(geometry "$main")"
+  ext=$(xprop -id "$main" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ' ')
+  [ -n "$ext" ] && IFS=, read -r l r t bt <<<"$ext"
+  echo "$((X - l)) $((Y - t)) $((WIDTH + l + r)) $((HEIGHT + t + bt))"
+}
+# The first visible window of the lesson other than the main window.
+prompt_window() {
+  for w in $(windows); do [ "$w" != "$main" ] && { echo "$w"; return; }; done
+}
+# Checks that the prompt stands where a and b put it over the main window.
+check_place() {
+  local when=$1 p=$2 X Y WIDTH HEIGHT fl ft fw fh ex ey
+  read -r fl ft fw fh <<<"$(frame)"
+  eval "$(geometry "$p")"
+  ex=$(awk -v l="$fl" -v w="$fw" -v a="$a" 'BEGIN { printf "%d", l + a * w + 0.5 }')
+  ey=$(awk -v t="$ft" -v h="$fh" -v b="$b" 'BEGIN { printf "%d", t + b * h + 0.5 }')
+  echo "$when: main window at $fl,$ft size ${fw}x$fh; prompt at $X,$Y, expected $ex,$ey"
+  if [ $((X - ex)) -gt 2 ] || [ $((ex - X)) -gt 2 ] || [ $((Y - ey)) -gt 2 ] || [ $((ey - Y)) -gt 2 ]; then
+    fail "$when: the prompt is at $X,$Y instead of $ex,$ey"
+  fi
+  if [ "$X" -lt "$fl" ] || [ "$X" -ge $((fl + fw)) ] || [ "$Y" -lt "$ft" ] || [ "$Y" -ge $((ft + fh)) ]; then
+    fail "$when: the prompt's corner $X,$Y lies outside the main window"
+  fi
+}
+
+if [ "$a" != "-" ]; then
+  if [ -n "$keys" ]; then
+    xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+    for k in $keys; do xdotool key "$k"; sleep 0.2; done
+  fi
+  p=""
+  for _ in $(seq 600); do p=$(prompt_window); [ -n "$p" ] && break; sleep 0.1; done
+  [ -n "$p" ] || fail "no prompt or dialog appeared"
+  sleep 0.3
+  check_place "first prompt" "$p"
+
+  read -r fl ft _ _ <<<"$(frame)"
+  xdotool windowmove "$main" $((fl > 200 ? 20 : fl + 150)) $((ft > 150 ? 10 : ft + 100))
+  sleep 1
+  read -r nl nt _ _ <<<"$(frame)"
+  [ "$nl,$nt" != "$fl,$ft" ] || fail "the window manager did not move the main window"
+  check_place "after moving the window" "$p"
+fi
+
+case "$end" in
+  Escape)
+    for _ in $(seq 10); do
+      alive || break
+      focus=$(prompt_window)
+      xdotool windowactivate --sync "${focus:-$main}" 2>/dev/null
+      xdotool key Escape
+      sleep 0.5
+    done
+    ;;
+  close) wmctrl -i -c "$main" ;;
+  *) fail "unknown end '$end'" ;;
+esac
+for _ in $(seq 100); do alive || break; sleep 0.1; done
+alive && fail "the program did not end on $end"
+wait "$lesson"
+code=$?
+[ "$code" -eq 0 ] || fail "the program ended with exit code $code"
+echo "$name: caption, prompt placement, moving and the end on $end as a learner sees them"
