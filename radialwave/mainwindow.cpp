@@ -411,8 +411,8 @@ void mainWindow::pic_Paint() {
   p.FontSize = kAxisSize;
   drawX(p);
   drawE(p);
+  // The heading keeps the axes' colour.
   p.FontSize = kHeadingSize;
-  p.ForeColor = lk::kButtonText;
   float x = float(px(0.15 * frame_.xmax));
   lk::PrintText(p, x, float(0.01 * H_), QStringLiteral("固有関数と固有値を試行計算により求めましょう."));
   DrawPot(p);
