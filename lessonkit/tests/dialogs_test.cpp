@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QMimeData>
 #include <QTimer>
 
 #include "dialogs.h"
@@ -249,4 +250,75 @@ TEST_F(Dialogs, TheWindowBeneathPassesItsKeysToTheDialogAndTakesNoClicks) {
   EXPECT_EQ(clicks, 0);
   QTest::mouseClick(pic, Qt::LeftButton);
   EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Dialogs, TheWindowManagersCloseCountsAsCancelNeverAsTheLastEntry) {
+  // An entry of 1.5 first, so a stale InputText would be there to reread.
+  QString got = Ask(w, {}, [](FrmNum* d) {
+    QTest::keyClicks(d->txtNum, QStringLiteral("15"));
+    QTest::keyClick(d->txtNum, Qt::Key_Return);
+  });
+  ASSERT_EQ(got, QStringLiteral("15"));
+  got = Ask(w, {}, [](FrmNum* d) {
+    QTest::keyClicks(d->txtNum, QStringLiteral("3"));
+    d->close();  // what Alt+F4 or a close button does to the window
+  });
+  EXPECT_EQ(got, QString());
+  EXPECT_EQ(InputText, QString());
+  EXPECT_EQ(LastKey, 27);
+
+  // The same for the dialog with the three-way choice.
+  OptIndex = 0;
+  Learner l;
+  l.atDialog([](QWidget* d) {
+    auto* opt = qobject_cast<FrmNumOpt*>(d);
+    QTest::keyClicks(opt->txtNum, QStringLiteral("-0.5"));
+    opt->close();
+  });
+  EXPECT_EQ(StrOptInput(w, true), QString());
+  EXPECT_EQ(LastKey, 27);
+  EXPECT_EQ(OptChanged, 0);
+}
+
+TEST_F(Dialogs, PastedDroppedAndComposedTextPassesTheSameFilter) {
+  const int beeps = BeepCount();
+  AllowMinus = 1;
+  QString got = Ask(w, {}, [](FrmNum* d) {
+    // Dropped text: only the characters that could have been typed go in.
+    QMimeData mime;
+    mime.setText(QStringLiteral("abc-1e5,xyz"));
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(d->txtNum, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(d->txtNum, &drop);
+    EXPECT_EQ(d->txtNum->text(), QStringLiteral("-15"));
+    // An input method commits a whole string at once; full-width digits are digits.
+    QInputMethodEvent ime;
+    ime.setCommitString(QStringLiteral("２.x"));
+    QCoreApplication::sendEvent(d->txtNum, &ime);
+    EXPECT_EQ(d->txtNum->text(), QStringLiteral("-152"));
+    // The middle-click paste goes through the same insertion.
+    d->txtNum->InsertFiltered(QStringLiteral("abc-1e5,xyz"));
+    EXPECT_EQ(d->txtNum->text(), QStringLiteral("-152-15"));
+    QTest::keyClick(d->txtNum, Qt::Key_Return);
+  });
+  EXPECT_EQ(got, QStringLiteral("-152-15"));
+  EXPECT_EQ(BeepCount() - beeps, 3) << "each refused insertion beeps once";
+}
+
+TEST_F(Dialogs, PromptsFollowTheLessonWindowWhenItMoves) {
+  QPoint before, after;
+  QRect gBefore, gAfter;
+  Ask(w, At(0.13f, 0.91f), [&](FrmNum* d) {
+    gBefore = w.frameGeometry();
+    before = d->pos();
+    w.move(w.pos() + QPoint(70, 40));
+    QTest::qWait(20);
+    gAfter = w.frameGeometry();
+    after = d->pos();
+    QTest::keyClick(d->txtNum, Qt::Key_Escape);
+  });
+  ASSERT_NE(gBefore.topLeft(), gAfter.topLeft()) << "the window did not move";
+  EXPECT_EQ(after - before, gAfter.topLeft() - gBefore.topLeft());
+  EXPECT_EQ(after.x(), gAfter.left() + qRound(0.13 * gAfter.width()));
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QRadioButton>
 #include <QTimer>
 
 #include "dialogs.h"
@@ -282,4 +283,32 @@ TEST(Keys, LessonKeyCodes) {
   EXPECT_EQ(KeyCode(Qt::Key_Enter, Qt::KeypadModifier), 13);
   EXPECT_EQ(KeyCode(Qt::Key_Up, Qt::NoModifier), 38);
   EXPECT_EQ(KeyCode(Qt::Key_A, Qt::ShiftModifier), 65);
+}
+
+TEST(Frame, APromptClosedByTheWindowManagerLetsTheLessonGoOn) {
+  TestLesson w(SpikeKeys());
+  w.Start();
+  QTimer::singleShot(0, [] {
+    if (QWidget* p = lk::test::OpenPrompt()) p->close();
+  });
+  w.HitAnyKey();  // returns: the close counts as a key
+  EXPECT_EQ(LastKey, 13);
+  EXPECT_EQ(Waiting, 0);
+  EXPECT_FALSE(Ending());
+}
+
+TEST(Frame, OptionButtonsTakeClicksOverTheirWholeRectangle) {
+  QWidget parent;
+  parent.resize(600, 200);
+  OptionButtons opt(&parent, QStringLiteral("optPrecision"),
+                    {QString(), QStringLiteral("単精度"), QStringLiteral("倍精度")},
+                    {{0, 0, 0, 0}, {300, 300, 4000, 400}, {300, 900, 4000, 400}});
+  std::vector<int> clicked;
+  opt.onClick = [&](int i) { clicked.push_back(i); };
+  parent.show();
+  // Near the right edge of the rectangle, far right of the short caption.
+  QRadioButton* single = opt.at(1);
+  QTest::mouseClick(single, Qt::LeftButton, {}, QPoint(single->width() - 3, single->height() / 2));
+  EXPECT_EQ(clicked, std::vector<int>{1});
+  EXPECT_TRUE(single->isChecked());
 }

@@ -336,6 +336,25 @@ bool MemoryFiguresMeaningful() {
 #endif
 }
 
+bool WalkScriptedPath(const std::function<std::unique_ptr<LessonWindow>()>& make,
+                      const std::function<void(LessonWindow&, Learner&)>& script) {
+  bool done = false;
+  {
+    std::unique_ptr<LessonWindow> w = make();
+    Learner learner;
+    script(*w, learner);
+    learner.then([] { EndProgram(); });
+    w->Start();  // a lesson that narrates from its start returns only at the end
+    done = learner.finish(60000);
+    if (!Ending()) EndProgram();
+    QCoreApplication::processEvents();
+  }
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+  ResetProgram();
+  return done;
+}
+
 long RestartGrowthKb(const std::function<std::unique_ptr<LessonWindow>()>& make,
                      const std::function<void(LessonWindow&, Learner&)>& script, int restarts) {
   // The first starts fill caches that live as long as the process (fonts,
@@ -343,22 +362,30 @@ long RestartGrowthKb(const std::function<std::unique_ptr<LessonWindow>()>& make,
   constexpr int warmUp = 5;
   long base = 0;
   for (int i = 0; i < restarts; ++i) {
-    {
-      std::unique_ptr<LessonWindow> w = make();
-      Learner learner;
-      script(*w, learner);
-      learner.then([] { EndProgram(); });
-      w->Start();  // a lesson that narrates from its start returns only at the end
-      learner.finish(60000);
-      if (!Ending()) EndProgram();
-      QCoreApplication::processEvents();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-    ResetProgram();
+    WalkScriptedPath(make, script);
     if (i + 1 == warmUp) base = ResidentKb();
   }
   return ResidentKb() - base;
+}
+
+void RunRandomThenScript(std::initializer_list<std::uint32_t> seeds, int events,
+                         const std::function<std::unique_ptr<LessonWindow>()>& make,
+                         const std::function<void(LessonWindow&, Learner&)>& script,
+                         Pointer pointer) {
+  for (std::uint32_t seed : seeds) {
+    const RandomRun run = RunRandomInput(seed, events, make, 10, pointer);
+    EXPECT_EQ(run.events, events) << "seed " << seed;
+    EXPECT_GE(run.programs, 1) << "seed " << seed;
+    EXPECT_TRUE(WalkScriptedPath(make, script)) << "after the random input of seed " << seed
+                                                << ", the scripted path stopped half-way";
+  }
+  if (!MemoryFiguresMeaningful()) return;
+  // A window's retained pictures alone take megabytes: a program that kept
+  // one per start would pass this bound within a few restarts.
+  constexpr long kGrowthLimitKb = 16 * 1024;
+  const long growth = RestartGrowthKb(make, script, 35);
+  std::printf("resident memory after 30 more starts: %+ld kB\n", growth);
+  EXPECT_LT(growth, kGrowthLimitKb);
 }
 
 }  // namespace lk::test

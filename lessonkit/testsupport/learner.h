@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 class QTimer;
@@ -100,6 +101,20 @@ long ResidentKb();
 long RestartGrowthKb(const std::function<std::unique_ptr<LessonWindow>()>& make,
                      const std::function<void(LessonWindow&, Learner&)>& script,
                      int restarts = 40);
+// Starts a fresh window, lets `script` queue its steps (and checks), and runs
+// them to the end of the program; true when every step was carried out.
+bool WalkScriptedPath(const std::function<std::unique_ptr<LessonWindow>()>& make,
+                      const std::function<void(LessonWindow&, Learner&)>& script);
+
+// The random-input test of a lesson: for each seed, `events` random keys and
+// clicks (restarting the program whenever it ends); then, in the same
+// process, the scripted path must still go through, and starting the
+// program again and again along it must not grow its memory.
+void RunRandomThenScript(std::initializer_list<std::uint32_t> seeds, int events,
+                         const std::function<std::unique_ptr<LessonWindow>()>& make,
+                         const std::function<void(LessonWindow&, Learner&)>& script,
+                         Pointer pointer = Pointer::Clicks);
+
 // False in builds whose allocator holds freed memory back (AddressSanitizer),
 // where resident memory says nothing about growth.
 bool MemoryFiguresMeaningful();

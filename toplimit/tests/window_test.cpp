@@ -141,20 +141,26 @@ TEST(Window, OnlyClosingTheWindowEndsTheProgram) {
   EXPECT_TRUE(lk::Ending());
 }
 
-class RandomInput : public ::testing::TestWithParam<unsigned> {};
-
-TEST_P(RandomInput, TwoThousandEvents) {
-  const lk::test::RandomRun run =
-      lk::test::RunRandomInput(GetParam(), 2000, [] { return std::make_unique<Form1>(); });
-  EXPECT_EQ(run.events, 2000);
-  EXPECT_GE(run.programs, 1);
+// What a learner does after any storm of input: single precision, then
+// double; the picture shows each table.
+void ScriptedPath(lk::LessonWindow& lw, lk::test::Learner& l) {
+  auto& w = static_cast<Form1&>(lw);
+  l.then([&w] {
+    QTest::mouseClick(w.optPrecision(1), Qt::LeftButton);
+    EXPECT_GT(InkCount(w.pic()->surface()), 0);
+    QTest::mouseClick(w.optPrecision(2), Qt::LeftButton);
+    EXPECT_TRUE(w.optPrecision(2)->isChecked());
+    EXPECT_GT(InkCount(w.pic()->surface()), 0);
+  });
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, RandomInput, ::testing::Values(11u, 12u, 13u));
+TEST(ToplimitWindow, RandomInputThenTheLessonStillWorks) {
+  lk::test::RunRandomThenScript({11, 12, 13}, 2000, [] { return std::make_unique<Form1>(); },
+                                ScriptedPath);
+}
 
-// The long run, started by hand (--gtest_also_run_disabled_tests);
-// LESSONS_RANDOM_SEEDS and LESSONS_RANDOM_EVENTS change it.
-TEST(RandomInputSoak, DISABLED_ManyEvents) {
+// The long run, started by hand (./lessons soak toplimit).
+TEST(ToplimitWindow, DISABLED_RandomInputSoak) {
   lk::test::RunRandomPlan(lk::test::RandomPlanFromEnv({100, 102, 20000}),
                           [] { return std::make_unique<Form1>(); });
 }

@@ -183,23 +183,28 @@ TEST(Window, EscEndsTheProgramWhereverTheFocusIs) {
   }
 }
 
-class RandomInput : public ::testing::TestWithParam<unsigned> {};
+// What a learner does after any storm of input: single precision, then
+// double; both tables fill.
+void ScriptedPath(lk::LessonWindow& lw, lk::test::Learner& l) {
+  auto& w = static_cast<Form1&>(lw);
+  l.then([&w] {
+    Click(w.optPrecision(1));
+    EXPECT_GT(InkCount(w.pic(1)->surface()), 0);
+    Click(w.optPrecision(2));
+    EXPECT_GT(InkCount(w.pic(2)->surface()), 0);
+  });
+}
 
-TEST_P(RandomInput, TwoThousandEvents) {
+TEST(UnitroundWindow, RandomInputThenTheLessonStillWorks) {
   const int dings = lk::SoundCount(lk::Sound::Ding);
-  const lk::test::RandomRun run =
-      lk::test::RunRandomInput(GetParam(), 2000, [] { return std::make_unique<Form1>(); });
-  EXPECT_EQ(run.events, 2000);
-  EXPECT_GE(run.programs, 1);
+  lk::test::RunRandomThenScript({1, 2, 3}, 2000, [] { return std::make_unique<Form1>(); },
+                                ScriptedPath);
   // Clicks and keys chose a precision now and then (each choice dings).
   EXPECT_GT(lk::SoundCount(lk::Sound::Ding), dings);
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, RandomInput, ::testing::Values(1u, 2u, 3u));
-
-// The long run, started by hand (--gtest_also_run_disabled_tests);
-// LESSONS_RANDOM_SEEDS and LESSONS_RANDOM_EVENTS change it.
-TEST(RandomInputSoak, DISABLED_ManyEvents) {
+// The long run, started by hand (./lessons soak unitround).
+TEST(UnitroundWindow, DISABLED_RandomInputSoak) {
   lk::test::RunRandomPlan(lk::test::RandomPlanFromEnv({100, 102, 20000}),
                           [] { return std::make_unique<Form1>(); });
 }
