@@ -521,7 +521,8 @@ TEST(RadialwaveWindow, KummerRefusesPolesAndScrollsFromTheFifthTriple) {
 
 // ---- Random input ----------------------------------------------------------------
 
-// Seeded random keys and clicks, then a short walk that must still work.
+// Seeded random keys and clicks; then, in a fresh window, section 1 with
+// l = 1 draws the level n = 2 to its end and section 3 still takes a triple.
 TEST(RadialwaveWindow, RandomInputThenTheLessonStillWorks) {
   const int refused = lk::BeepCount() + lk::SoundCount(lk::Sound::Ding);
   for (std::uint32_t seed : {21u, 22u, 23u}) {
@@ -532,16 +533,20 @@ TEST(RadialwaveWindow, RandomInputThenTheLessonStillWorks) {
   // Letters refused by the boxes, energies refused, curves run away: the
   // input got into the sections.
   EXPECT_GT(lk::BeepCount() + lk::SoundCount(lk::Sound::Ding), refused);
+
   mainWindow w;
   w.Start();
   Learner l;
   PastNarration(l);
-  l.type(QStringLiteral("-0.125"));
-  l.atDialog([&](QWidget* d) {
-    EXPECT_EQ(w.lastCurvePoints(), 221);
-    EXPECT_GT(CountOf(w.pic()->surface(), lk::Palette[3]), 100);
-    QTest::keyClick(d, Qt::Key_Escape);
-  });
+  l.atDialog([](QWidget* d) { QTest::mouseClick(Opt(d)->Label[1], Qt::LeftButton); })
+      .type(QStringLiteral("-0.125"))
+      .atDialog([&w](QWidget* d) {
+        EXPECT_EQ(lk::OptIndex, 1);
+        EXPECT_EQ(w.lastCurvePoints(), 221);
+        const QPoint p = At(w, rw::Kind::Hydrogen, -0.125, 1, 40);
+        EXPECT_TRUE(ColourNear(w.pic()->surface(), p.x(), p.y(), lk::Palette[3]));
+        QTest::keyClick(d, Qt::Key_Escape);
+      });
   l.pressKey();
   l.type(QStringLiteral("1,2,1"));
   l.atDialog([&](QWidget* d) {
@@ -553,6 +558,34 @@ TEST(RadialwaveWindow, RandomInputThenTheLessonStillWorks) {
   EXPECT_TRUE(l.done());
   lk::test::PressKey(&w, Qt::Key_Escape);
   EXPECT_TRUE(lk::Ending());
+}
+
+// The window manager's close of a dialog is its cancel: the energy typed
+// into it is not drawn, and with one row the section ends; in section 3 it
+// leaves the section.
+TEST(RadialwaveWindow, ClosingADialogByTheWindowManagerIsItsCancel) {
+  mainWindow w;
+  w.Start();
+  Learner l;
+  PastNarration(l);
+  l.type(QStringLiteral("-0.5"));
+  l.atDialog([](QWidget* d) {
+    QTest::keyClicks(Opt(d)->txtNum, QStringLiteral("-0.4"));
+    d->close();
+  });
+  lk::test::PressKey(&w, Qt::Key_1);
+  EXPECT_TRUE(l.done());
+  EXPECT_EQ(lk::LastKey, 27);
+  EXPECT_EQ(w.lastCurvePoints(), 221);  // the -0.5, not the runaway -0.4
+  EXPECT_EQ(w.sectionKind(), 0);
+  l.pressKey();
+  l.atDialog([](QWidget* d) { d->close(); });
+  lk::test::PressKey(&w, Qt::Key_3);
+  EXPECT_TRUE(l.done());
+  EXPECT_EQ(w.sectionKind(), 0);
+  EXPECT_FALSE(w.ku(0)->isVisible());
+  EXPECT_FALSE(lk::Ending());
+  lk::EndProgram();
 }
 
 // The long run, started by hand (--gtest_also_run_disabled_tests);
