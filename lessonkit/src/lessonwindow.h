@@ -70,6 +70,9 @@ class LessonWindow : public QWidget {
 
   // Shows the window and runs Form_Load (InitForm first).
   void Start();
+  // True while a window waits for the window system to place it; it takes no
+  // keys or menu clicks until its Form_Load begins.
+  static bool Placing();
 
   const FrameParams& params() const { return params_; }
   Surface& form() { return form_; }

@@ -119,7 +119,9 @@ bool Learner::finish(int realMs) {
 }
 
 void Learner::Poll() {
-  if (steps_.empty() || acting_) return;
+  // A window still being placed takes no keys yet: what a step sends now
+  // would be lost.
+  if (steps_.empty() || acting_ || LessonWindow::Placing()) return;
   Step step = steps_.front();
   QPointer<QWidget> target;
   if (step.kind == Step::Dialog) target = OpenDialog();
