@@ -8,6 +8,8 @@ add_library(lessonkit STATIC
   src/lessonwindow.cpp src/lessonwindow.h
   src/dialogs.cpp src/dialogs.h
   src/suitekeys.cpp src/suitekeys.h
+  src/layout.cpp src/layout.h
+  src/entry.cpp src/entry.h
 )
 target_include_directories(lessonkit PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/src)
 target_link_libraries(lessonkit PUBLIC lessonkit_math Qt6::Widgets Qt6::Multimedia)

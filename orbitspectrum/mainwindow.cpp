@@ -46,7 +46,7 @@ constexpr float kStaticSunRadius = 10, kStaticPlanetRadius = 6, kReferenceLength
 // Time the animated planet leaves the event loop between two positions.
 constexpr double kDemoPause = 0.005;
 // The upper limit of the sum stands clear of the large serif sign.
-constexpr float kInfinityRise = 0.8f;
+constexpr float kInfinityRise = 0.6f;
 // A long pause is waited in slices, so that F1 can still shorten it.
 constexpr double kWaitSlice = 0.05;
 

@@ -4,7 +4,9 @@
 #include <cmath>
 
 #include "dialogs.h"
+#include "entry.h"
 #include "fonts.h"
+#include "layout.h"
 #include "program.h"
 #include "sounds.h"
 
@@ -17,13 +19,8 @@ namespace {
 constexpr int kClientWidth = 15270, kClientHeight = 11040;
 
 // Where the introduction pic(0) and the plot pic(1) go.
-struct TwRect {
-  double left, top, width, height;
-};
-constexpr TwRect kIntroRect{300, 600, kClientWidth - 100, kClientHeight - 1000};
-constexpr TwRect kPlotRect{10, 600, kClientWidth - 100, 0.75 * kClientHeight};
-
-void Place(QWidget* w, const TwRect& r) { PlaceTw(w, r.left, r.top, r.width, r.height); }
+constexpr TwipsRect kIntroRect{300, 600, kClientWidth - 100, kClientHeight - 1000};
+constexpr TwipsRect kPlotRect{10, 600, kClientWidth - 100, 0.75 * kClientHeight};
 
 // Colours of the plot.
 constexpr Color kHeadColor = RGB(0, 0, 190);
@@ -92,7 +89,7 @@ void mainWindow::Timer1_Timer() {
 
 void mainWindow::ShowIntroduction() {
   Picture* intro = pic_[0];
-  Place(intro, kIntroRect);
+  PlacePicture(intro, kIntroRect);
   intro->show();
   RepaintIntroduction();
   if (stage_ != IntroLast) {
@@ -111,7 +108,6 @@ void mainWindow::ShowIntroduction() {
 
 void mainWindow::RepaintIntroduction() {
   Surface& p = pic_[0]->surface();
-  p.Resize(pic_[0]->width(), pic_[0]->height());
   p.Cls();
   PaintIntroduction(p);
 }
@@ -193,10 +189,9 @@ void mainWindow::PaintIntroduction(Surface& p) {
 
 void mainWindow::PreparePlot() {
   Picture* pic1 = pic_[1];
-  Place(pic1, kPlotRect);
+  PlacePicture(pic1, kPlotRect);
   pic1->show();
   Surface& p = pic1->surface();
-  p.Resize(pic1->width(), pic1->height());
   p.SetBackColor(col::FormBack);
   p.FontSize = kPlotFontSize;
   plot.xmin = kPlotXMin;
@@ -313,11 +308,7 @@ void mainWindow::Exec12() {
   QString text;
   for (;;) {
     entry.proposal = Q(energyText(E_));
-    text = StrInput(*this, entry);
-    if (LastKey == key::Esc) {
-      Form_Unload();
-      CheckEnd();
-    }
+    text = StrInputOrEnd(*this, entry);
     // Above the top the top is offered; zero and below have no start
     // function (it needs ln E), so the ground state is offered instead.
     const EnergyEntry read = readEnergy(S(text));

@@ -111,13 +111,6 @@ int NextTerms(int N) {
   }
 }
 
-bool CurveList::Add(int degree, lk::Color color) {
-  const bool restart = count_ == kCapacity;
-  if (restart) count_ = 0;
-  items_[count_++] = {degree, color};
-  return restart;
-}
-
 int px(int mode, double W, double x) {
   if (mode < kModeSums) return toUnits(W * (x + 1.005) / 2.01);
   return toUnits((x + 1.1) / 2.22 * W);

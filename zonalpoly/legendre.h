@@ -28,6 +28,7 @@
 #include <string_view>
 #include <vector>
 
+#include "curvelist.h"
 #include "palette.h"
 
 namespace zonalpoly {
@@ -99,32 +100,8 @@ Checked<int> CheckTerms(double value);
 // The N offered after a curve: 10 -> 20 -> 40 -> 100; any other N stays.
 int NextTerms(int N);
 
-// The curves drawn in one run of the graph section: at most 20, each with its
-// degree and colour.  When the list is full the next curve starts it afresh
-// (the window then clears the plot as well, so list and picture agree).
-struct Curve {
-  int degree;
-  lk::Color color;
-};
-
-class CurveList {
- public:
-  static constexpr int kCapacity = 20;
-
-  // Stores a curve.  Returns true when the list was full and has started
-  // again with this curve as its only entry.
-  bool Add(int degree, lk::Color color);
-  void Clear() { count_ = 0; }
-  int Count() const { return count_; }
-  bool Empty() const { return count_ == 0; }
-  // Entries 1 .. Count(), as the window numbers its rows.
-  const Curve& At(int index) const { return items_[index - 1]; }
-  const Curve& Last() const { return items_[count_ - 1]; }
-
- private:
-  std::array<Curve, kCapacity> items_{};
-  int count_ = 0;
-};
+using lk::Curve;
+using lk::CurveList;
 
 // ---- Plot mappings ------------------------------------------------------
 

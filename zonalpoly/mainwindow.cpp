@@ -74,6 +74,7 @@ lk::FrameParams Params() {
   f.promptA = 0.1f;
   f.promptB = 0.9f;
   f.promptWait = lk::PromptWait::Modal;
+  f.style.spaceAfterArgX = false;  // "(x)" closes right after the letter here
   return f;
 }
 

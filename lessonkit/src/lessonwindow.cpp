@@ -110,13 +110,21 @@ void LessonWindow::Start() {
   Guard([this] { Form_Load(); });
 }
 
+namespace {
+int placing = 0;
+}
+
+bool LessonWindow::Placing() { return placing > 0; }
+
 void LessonWindow::WaitUntilPlaced() {
+  ++placing;
   // A prompt opened by Form_Load is placed from where this window is, and the
   // window system says where that is only once it has placed and mapped it.
   QElapsedTimer t;
   t.start();
   while (windowHandle() && !windowHandle()->isExposed() && t.elapsed() < 3000)
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+  --placing;
 }
 
 ClickLabel* LessonWindow::AddMenuItem(int index, const QString& caption, double left, double top,

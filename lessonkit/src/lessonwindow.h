@@ -70,10 +70,11 @@ class LessonWindow : public QWidget {
 
   // Shows the window and runs Form_Load (InitForm first).
   void Start();
+  // True while a window waits for the window system to place it; it takes no
+  // keys or menu clicks until its Form_Load begins.
+  static bool Placing();
 
   const FrameParams& params() const { return params_; }
-  // True once Form_Load has begun (the window is placed and takes keys).
-  bool loadBegun() const { return loadBegun_; }
   Surface& form() { return form_; }
 
   std::int32_t mode = 0;

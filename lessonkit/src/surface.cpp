@@ -213,6 +213,22 @@ void Surface::Line(float x1, float y1, float x2, float y2, Color c) {
   Touched(ToPx(x1, y1), ToPx(x2, y2), PenReach());
 }
 
+void Surface::Polyline(const std::vector<QPointF>& points, Color c) {
+  if (points.empty()) return;
+  if (points.size() > 1) {
+    QPainter p(&image_);
+    Begin(p);
+    SetPen(p, c);
+    QPolygonF line;
+    line.reserve(qsizetype(points.size()));
+    for (const QPointF& pt : points) line << ToPx(float(pt.x()), float(pt.y()));
+    p.drawPolyline(line);
+  }
+  CurrentX = float(points.back().x());
+  CurrentY = float(points.back().y());
+  Notify();
+}
+
 void Surface::LineTo(float x2, float y2, Color c) { Line(CurrentX, CurrentY, x2, y2, c); }
 
 void Surface::Box(float x1, float y1, float x2, float y2, Color c, bool filled) {
@@ -273,6 +289,21 @@ void Surface::Cls() {
   CurrentX = 0;
   CurrentY = 0;
   TouchedAll();
+}
+
+void Surface::BitBlt(int dstX, int dstY, int w, int h, const Surface& src, int srcX, int srcY) {
+  if (w <= 0 || h <= 0) return;
+  {
+    QPainter p(&image_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    // The source rectangle is in the source image's own device pixels.
+    // A copy within one surface reads from a snapshot, not from the image
+    // being painted.
+    const QImage from = &src == this ? image_.copy() : src.image_;
+    const qreal r = src.ratio_;
+    p.drawImage(QRectF(dstX, dstY, w, h), from, QRectF(srcX * r, srcY * r, w * r, h * r));
+  }
+  Notify();
 }
 
 Color Surface::PixelAt(int xPx, int yPx) const {

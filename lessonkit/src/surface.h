@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "palette.h"
 
@@ -69,12 +70,21 @@ class Surface {
 
   void Line(float x1, float y1, float x2, float y2, Color c);
   void Line(float x1, float y1, float x2, float y2) { Line(x1, y1, x2, y2, ForeColor); }
+  // Lines through the points in turn (in units), as one stroke: joined ends,
+  // one change.  The last point becomes the current position.
+  void Polyline(const std::vector<QPointF>& points, Color c);
   // A line from the current position; the end becomes the current position.
   void LineTo(float x2, float y2, Color c);
   void Box(float x1, float y1, float x2, float y2, Color c, bool filled);
   void Circle(float x, float y, float radius, Color c);
   void PSet(float x, float y, Color c);
   void Cls();
+  // Copies a w x h block of pixels from src, its top-left at (srcX, srcY),
+  // to (dstX, dstY) here, as they are (a bit-block copy: no pen, no
+  // blending).  Positions and sizes in pixels; what falls outside either
+  // surface is left out.  Stamping prepared images and showing a frame drawn
+  // off-screen in one step both use it.
+  void BitBlt(int dstX, int dstY, int w, int h, const Surface& src, int srcX, int srcY);
 
   // The colour at a point (in units), for tests and XOR erasing.
   Color Point(float x, float y) const;

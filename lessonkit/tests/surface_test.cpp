@@ -3,6 +3,8 @@
 
 #include "surface.h"
 
+#include <cmath>
+
 using namespace lk;
 
 TEST(Surface, TwipsAndPixelsMapToTheSamePixels) {
@@ -93,4 +95,124 @@ TEST(Surface, HiDpiKeepsPositionsInLogicalPixels) {
   s.Line(0, 20, 99, 20, col::Blue);
   EXPECT_EQ(s.Image().width(), 200);
   EXPECT_EQ(s.PixelAt(50, 20), col::Blue);
+}
+
+// The bit-block copy: pixels arrive as they were, at the given place, and
+// nothing outside the block changes.
+TEST(Surface, BitBltCopiesABlockAsItIs) {
+  Surface stamp(10, 8);
+  stamp.SetBackColor(col::Blue);
+  stamp.PSet(2, 3, col::White);
+  Surface s(40, 30);
+  s.SetBackColor(col::White);
+  int notified = 0;
+  s.Changed = [&] { ++notified; };
+  s.BitBlt(20, 5, 10, 8, stamp, 0, 0);
+  EXPECT_EQ(notified, 1);  // one change: shown at once
+  EXPECT_EQ(s.PixelAt(20, 5), col::Blue);
+  EXPECT_EQ(s.PixelAt(29, 12), col::Blue);
+  EXPECT_EQ(s.PixelAt(22, 8), col::White);
+  EXPECT_EQ(s.PixelAt(30, 12), col::White);
+  EXPECT_EQ(s.PixelAt(19, 5), col::White);
+  EXPECT_EQ(s.PixelAt(20, 13), col::White);
+
+  // A part of the source: the block from (2, 3) lands with that pixel first.
+  Surface t(20, 20);
+  t.SetBackColor(col::Black);
+  t.BitBlt(5, 5, 3, 3, stamp, 2, 3);
+  EXPECT_EQ(t.PixelAt(5, 5), col::White);
+  EXPECT_EQ(t.PixelAt(6, 5), col::Blue);
+  EXPECT_EQ(t.PixelAt(7, 7), col::Blue);
+  EXPECT_EQ(t.PixelAt(8, 8), col::Black);
+}
+
+TEST(Surface, BitBltLeavesOutWhatFallsOutside) {
+  Surface stamp(10, 10);
+  stamp.SetBackColor(col::Red);
+  Surface s(20, 20);
+  s.SetBackColor(col::White);
+  // Hanging over the left and top edges of the target.
+  s.BitBlt(-5, -5, 10, 10, stamp, 0, 0);
+  EXPECT_EQ(s.PixelAt(0, 0), col::Red);
+  EXPECT_EQ(s.PixelAt(4, 4), col::Red);
+  EXPECT_EQ(s.PixelAt(5, 5), col::White);
+  // A block larger than the source copies only what the source has.
+  Surface t(30, 30);
+  t.SetBackColor(col::White);
+  t.BitBlt(0, 0, 20, 20, stamp, 0, 0);
+  EXPECT_EQ(t.PixelAt(9, 9), col::Red);
+  EXPECT_EQ(t.PixelAt(12, 12), col::White);
+  EXPECT_EQ(t.PixelAt(9, 15), col::White);
+  // Empty or negative blocks copy nothing.
+  const QImage before = t.Image();
+  t.BitBlt(0, 0, 0, 5, stamp, 0, 0);
+  t.BitBlt(25, 25, -3, -3, stamp, 0, 0);
+  EXPECT_EQ(t.Image(), before);
+}
+
+TEST(Surface, BitBltWithinOneSurfaceAndAcrossPixelRatios) {
+  Surface s(20, 10);
+  s.SetBackColor(col::White);
+  s.Box(0, 0, 4, 4, col::Green, true);
+  s.BitBlt(2, 2, 5, 5, s, 0, 0);  // overlapping source and target
+  EXPECT_EQ(s.PixelAt(6, 6), col::Green);
+  EXPECT_EQ(s.PixelAt(0, 0), col::Green);
+  EXPECT_EQ(s.PixelAt(7, 7), col::White);
+
+  // A sharp (ratio 2) stamp onto a plain surface and back keeps its place.
+  Surface sharp(10, 10);
+  sharp.SetDevicePixelRatio(2);
+  sharp.SetBackColor(col::White);
+  sharp.Box(5, 5, 9, 9, col::Red, true);
+  Surface plain(10, 10);
+  plain.SetBackColor(col::Black);
+  plain.BitBlt(0, 0, 10, 10, sharp, 0, 0);
+  EXPECT_EQ(plain.PixelAt(4, 4), col::White);
+  EXPECT_EQ(plain.PixelAt(6, 6), col::Red);
+  Surface back(10, 10);
+  back.SetDevicePixelRatio(2);
+  back.BitBlt(0, 0, 10, 10, plain, 0, 0);
+  EXPECT_EQ(back.PixelAt(6, 6), col::Red);
+  EXPECT_EQ(back.PixelAt(3, 3), col::White);
+}
+
+// A polyline draws what its lines would, in one change; only the corners
+// may differ (joined there, capped for separate lines).
+TEST(Surface, PolylineDrawsItsLinesAsOneStroke) {
+  const std::vector<QPointF> pts{{150, 150}, {1200, 150}, {1200, 900}, {300, 600}};
+  Surface lines(100, 80, ScaleMode::Twips), poly(100, 80, ScaleMode::Twips);
+  for (Surface* s : {&lines, &poly}) s->SetBackColor(col::White);
+  for (std::size_t i = 1; i < pts.size(); ++i)
+    lines.Line(float(pts[i - 1].x()), float(pts[i - 1].y()), float(pts[i].x()), float(pts[i].y()),
+               col::Red);
+  int notified = 0;
+  poly.Changed = [&] { ++notified; };
+  poly.Polyline(pts, col::Red);
+  EXPECT_EQ(notified, 1);
+  int differ = 0, awayFromCorners = 0, red = 0;
+  for (int y = 0; y < 80; ++y)
+    for (int x = 0; x < 100; ++x) {
+      red += poly.PixelAt(x, y) == col::Red;
+      if (poly.PixelAt(x, y) == lines.PixelAt(x, y)) continue;
+      ++differ;
+      bool nearCorner = false;
+      for (const QPointF& pt : pts)
+        nearCorner |= std::abs(x - pt.x() / 15) <= 2 && std::abs(y - pt.y() / 15) <= 2;
+      awayFromCorners += !nearCorner;
+    }
+  EXPECT_LE(differ, 8);
+  EXPECT_EQ(awayFromCorners, 0);
+  EXPECT_GT(red, 150);
+  EXPECT_EQ(poly.PixelAt(40, 10), col::Red);  // on the first line, in pixels
+  EXPECT_EQ(poly.CurrentX, 300);
+  EXPECT_EQ(poly.CurrentY, 600);
+  // One point draws nothing but moves the current position.
+  Surface one(10, 10);
+  one.SetBackColor(col::White);
+  const QImage before = one.Image();
+  one.Polyline({{4, 5}}, col::Black);
+  EXPECT_EQ(one.Image(), before);
+  EXPECT_EQ(one.CurrentX, 4);
+  one.Polyline({}, col::Black);
+  EXPECT_EQ(one.CurrentX, 4);
 }

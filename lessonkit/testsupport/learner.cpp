@@ -119,11 +119,9 @@ bool Learner::finish(int realMs) {
 }
 
 void Learner::Poll() {
-  if (steps_.empty() || acting_) return;
-  // A learner starts once the window has opened and loaded, not while it is
-  // still being placed (its keys would be lost then).
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (auto* l = qobject_cast<LessonWindow*>(w); l && l->isVisible() && !l->loadBegun()) return;
+  // A window still being placed takes no keys yet: what a step sends now
+  // would be lost.
+  if (steps_.empty() || acting_ || LessonWindow::Placing()) return;
   Step step = steps_.front();
   QPointer<QWidget> target;
   if (step.kind == Step::Dialog) target = OpenDialog();

@@ -1,0 +1,744 @@
+#include "mainwindow.h"
+
+#include <QLabel>
+#include <cmath>
+
+#include "dialogs.h"
+#include "fonts.h"
+#include "program.h"
+#include "sounds.h"
+
+using lk::Q;
+using lk::S;
+namespace rw = radialwave;
+using rw::Kind;
+
+namespace {
+
+// ---- The window as designed (twips) ------------------------------------
+
+constexpr int kClientWidth = 11910, kClientHeight = 8520;
+// The window's outer size, frame included: the shares that place the plot
+// and the boxes of section 3 are of this size.
+constexpr double kWf = 11940, kHf = 8820;
+
+struct MenuLabel {
+  int index;
+  const char* caption;
+  double left, top;
+  float size;
+};
+constexpr MenuLabel kMenu[] = {
+    {1, "１． 水素原子の動径波動関数", 2580, 1470, 15.75f},
+    {2, "２． ３次元調和振動子の動径波動関数", 2580, 2310, 15.75f},
+    {3, "３． クンマーの変換を数値計算により検証する", 2580, 3150, 15.75f},
+    {4, "４． 終 了 (Esc)", 2580, 3990, 15.75f},
+    {5, "どれにしますか ?", 3270, 4935, 14.25f},
+};
+constexpr int kEndItem = 4;
+
+// The hint labels of the eigenvalues, inside the plot.
+constexpr double kHintLeft = 8850, kHintTop = 300;
+const char* const kHydrogenHints[4] = {"-0.5", "-0.125", "-0.05555･･･", "-0.03125"};
+const char* const kOscillatorHints[4] = {"1.5,  3.5, ･･･", "2.5,  4.5, ･･･", "3.5,  5.5, ･･･",
+                                         "4.5,  6.5, ･･･"};
+
+// The notice for a refused energy.
+constexpr double kErrLeft = 105, kErrTop = 7980, kErrWidth = 3870, kErrHeight = 480;
+const char* const kNegativeOnly = "エネルギー値は負に限ります.";
+const char* const kNotNegative = "エネルギー値は 0 以上に限ります.";
+
+// Running modes of sections 1 and 2: the plot draws its frame only from 20 on.
+constexpr int kModeNarration = 10, kModeTrials = 20;
+
+// Colours.
+constexpr lk::Color kAxisColor = lk::RGB(51, 51, 160);
+constexpr lk::Color kRowColor = lk::RGB(51, 51, 200);
+constexpr lk::Color kPotentialColor = lk::RGB(0, 210, 0);
+constexpr lk::Color kMarkColor = lk::RGB(255, 0, 0);
+constexpr lk::Color kHintColor = lk::RGB(51, 51, 160);
+
+constexpr float kNarrationSize = 14, kAxisSize = 10, kHeadingSize = 13, kRowSize = 12;
+
+// Section 3: the number dialog, its prompt and the boxes.
+constexpr float kEntryA = 0.1f, kEntryB = 0.9f;
+constexpr int kAskTriple = 3;
+constexpr float kHeaderSize = 13, kFormulaSize = 15, kResultSize = 11;
+
+lk::FrameParams Params() {
+  lk::FrameParams f;
+  f.caption = QStringLiteral(" 合流型超幾何関数 ( 第 6 章 )");
+  f.clientWidth = kClientWidth;
+  f.clientHeight = kClientHeight;
+  using lk::key::Digit0, lk::key::Pad0, lk::key::F1;
+  for (int item = 1; item <= 3; ++item) {
+    f.menuKeys[Digit0 + item] = item;
+    f.menuKeys[Pad0 + item] = item;
+    f.menuKeys[F1 + item - 1] = item;
+  }
+  f.endKeysAtMenu = {Digit0 + kEndItem, Pad0 + kEndItem, F1 + kEndItem - 1};
+  // Esc ends the lesson from anywhere, also in the middle of a curve.
+  f.endKeysAnyTime = {lk::key::Esc};
+  f.keyClearsWaiting = true;
+  f.promptA = 0.1f;
+  f.promptB = 0.9f;
+  f.promptWait = lk::PromptWait::Modal;
+  return f;
+}
+
+float LetterWidth(const lk::Surface& p) { return p.TextWidth(QStringLiteral("A")); }
+float LetterHeight(const lk::Surface& p) { return p.TextHeight(QStringLiteral("A")); }
+
+// A small round warning sign for the notice.
+void PaintWarningIcon(lk::Surface& s) {
+  s.FillSolid = true;
+  s.FillColor = lk::RGB(220, 40, 40);
+  const float r = 0.5f * float(s.WidthPx()) - 1;
+  s.Circle(r + 0.5f, r + 0.5f, r, lk::RGB(220, 40, 40));
+  s.FillSolid = false;
+  s.FontName = QStringLiteral("Arial");
+  s.FontSize = 11;
+  s.FontBold = true;
+  s.ForeColor = lk::col::White;
+  s.CurrentX = r + 0.5f - 0.5f * s.TextWidth(QStringLiteral("!"));
+  s.CurrentY = r + 0.5f - 0.5f * s.TextHeight(QStringLiteral("!"));
+  s.Print(QStringLiteral("!"));
+}
+
+// A text of digits as the rows and boxes show it: a "0" before a bare point.
+QString WithLeadZero(const QString& t) {
+  return t.startsWith(QLatin1Char('.')) ? QStringLiteral("0") + t : t;
+}
+
+}  // namespace
+
+mainWindow::mainWindow() : lk::LessonWindow(Params()) {
+  sTitle_ = new QLabel(QStringLiteral("《  合流型超幾何関数　》"), this);
+  sTitle_->setFont(lk::MakeFont(QStringLiteral("メイリオ"), 18, false, false));
+  lk::PlaceTw(sTitle_, 3540, 180, 4200, 540);
+  sTitle_->adjustSize();
+  menuTimeWidgets.push_back(sTitle_);
+
+  for (const MenuLabel& m : kMenu) {
+    lk::ClickLabel* l = AddMenuItem(m.index, Q(m.caption), m.left, m.top, 1, 465, m.size);
+    l->adjustSize();
+  }
+
+  pic_ = AddPicture(0.02 * kWf, 0.1 * kHf, 0.96 * kWf, 0.75 * kHf, lk::ScaleMode::Pixels);
+  pic_->hide();
+  sectionWidgets.push_back(pic_);
+  for (int i = 0; i < 4; ++i) {
+    lblEs_[i] = new QLabel(pic_);
+    lblEs_[i]->setFont(lk::MakeFont(QStringLiteral("メイリオ"), 11, false, false));
+    QPalette pal = lblEs_[i]->palette();
+    pal.setColor(QPalette::WindowText, lk::ToQColor(kHintColor));
+    lblEs_[i]->setPalette(pal);
+    lblEs_[i]->hide();
+  }
+
+  auto* err = new lk::Picture(this, lk::ScaleMode::Twips, true);
+  lk::PlaceTw(err, kErrLeft, kErrTop, kErrWidth, kErrHeight);
+  auto* icon = new lk::Picture(err, lk::ScaleMode::Pixels);
+  icon->setGeometry(6, (err->height() - 24) / 2, 24, 24);
+  icon->setPaintHandler(PaintWarningIcon);
+  label1_ = new QLabel(Q(kNegativeOnly), err);
+  label1_->setFont(lk::MakeFont(QStringLiteral("メイリオ"), 11, false, false));
+  label1_->setGeometry(38, 0, err->width() - 40, err->height());
+  label1_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  // A click on the notice goes on like a key.
+  err->onClick = [] { lk::Waiting = 0; };
+  err->hide();
+  picErr_ = err;
+  sectionWidgets.push_back(picErr_);
+
+  for (int i = 0; i < 7; ++i) {
+    ku_[i] = AddPicture(0, 0, 10, 10, lk::ScaleMode::Twips);
+    ku_[i]->setPaintHandler([this, i](lk::Surface& s) { ku_Paint(i, s); });
+    ku_[i]->hide();
+    sectionWidgets.push_back(ku_[i]);
+  }
+}
+
+void mainWindow::LblA_Click(int item) {
+  // A section runs to its end; the menu does not start another inside it.
+  if (kind_ != 0) return;
+  switch (item) {
+    case 1: Exec(Kind::Hydrogen); break;
+    case 2: Exec(Kind::Oscillator); break;
+    case 3: Kummer(); break;
+    case kEndItem: Form_Unload(); break;
+    default: break;  // "どれにしますか ?" only asks
+  }
+}
+
+void mainWindow::Form_KeyDown(int keyCode, int shift) {
+  // While a section runs, a key only continues the notice (and Esc ends).
+  if (kind_ != 0 && keyCode != lk::key::Esc) {
+    lk::Waiting = 0;
+    return;
+  }
+  lk::LessonWindow::Form_KeyDown(keyCode, shift);
+}
+
+// ---- Sections 1 and 2 ------------------------------------------------------
+
+void mainWindow::Exec(Kind kind) {
+  kind_ = int(kind);
+  Invis();
+  mode = kModeNarration;
+  lk::OptIndex = 0;  // l starts at 0 in every section
+
+  lk::PlaceTw(pic_, 0.02 * kWf, 0.1 * kHf, 0.96 * kWf, 0.75 * kHf);
+  lk::Surface& p = pic_->surface();
+  p.Resize(pic_->width(), pic_->height());
+  p.Cls();
+  pic_->show();
+  update();
+
+  Note(kind, p);
+
+  PrepareHints(kind);
+  frame_ = rw::FrameOf(kind);
+  W_ = int(p.ScaleWidth());
+  H_ = int(p.ScaleHeight());
+  plot.xmin = -0.4 * frame_.xmax;
+  plot.xmax = 1.05 * frame_.xmax;
+  plot.ymin = frame_.ymin;
+  plot.ymax = frame_.ymax;
+  plot.W = W_;
+  plot.H = H_;
+
+  for (;;) {
+    StartTrialSet();
+    for (;;) {
+      const QString text = lk::StrOptInput(*this, kind == Kind::Hydrogen);
+      if (text.isEmpty()) {
+        // Two or more energies, or another l: a fresh set; else the end.
+        if (rows_ >= 2 || lk::OptChanged) break;
+        LeaveSection();
+        return;
+      }
+      if (lk::OptChanged) {
+        pic_Paint();
+        rows_ = 0;
+        rowTexts_.clear();
+      }
+      const double E = lk::Val(S(text));
+      ++rows_;
+      const float swatchX = PrintRow(text);
+      MarkEnergy(E);
+      if (!rw::EnergyAccepted(kind, E)) {
+        ShowNotice();
+        continue;
+      }
+      lk::CurColor = lk::NextColor(S(text));
+      float x = swatchX;
+      lk::PrintSwatch(p, x, float(rows_ * 0.05 * H_), lk::CurColor);
+      DrawCurve(E, lk::CurColor);
+    }
+  }
+}
+
+void mainWindow::PrepareHints(Kind kind) {
+  const int h = lblEs_[0]->sizeHint().height();
+  for (int i = 0; i < 4; ++i) {
+    lblEs_[i]->setText(Q(kind == Kind::Hydrogen ? kHydrogenHints[i] : kOscillatorHints[i]));
+    lblEs_[i]->adjustSize();
+    lblEs_[i]->move(lk::Tw(kHintLeft), lk::Tw(kHintTop) + i * h);
+  }
+}
+
+void mainWindow::StartTrialSet() {
+  const int l = lk::OptIndex;
+  for (int i = 0; i < 4; ++i) {
+    // Hydrogen has levels n > l; the oscillator's hint is the row of its l.
+    const bool shown = kind_ == int(Kind::Hydrogen) ? i >= l : i == l;
+    lblEs_[i]->setVisible(shown);
+  }
+  mode = kModeTrials;
+  pic_->show();
+  pic_Paint();
+  lk::CurColor = lk::Palette[2];
+  rows_ = 0;
+  rowTexts_.clear();
+}
+
+void mainWindow::LeaveSection() {
+  pic_->surface().Cls();
+  for (QLabel* l : lblEs_) l->hide();
+  mode = 0;
+  kind_ = 0;
+  Vis();
+}
+
+// The narration of sections 1 and 2, with two pauses.
+void mainWindow::Note(Kind kind, lk::Surface& p) {
+  const bool hydrogen = kind == Kind::Hydrogen;
+  p.ForeColor = lk::kButtonText;
+  p.FontSize = kNarrationSize;
+  p.FontBold = false;
+  const float w = LetterWidth(p), d = 1.2f * LetterHeight(p);
+
+  float x = 0, y = d;
+  lk::PrintText(p, x, y, QStringLiteral("　このプログラムは，"));
+  lk::PrintText(p, x, y, hydrogen ? QStringLiteral("水素原子") : QStringLiteral("３次元調和振動子"));
+  lk::PrintText(p, x, y, QStringLiteral("の動径波動関数"));
+  x += w;
+  lk::PrintVar(p, x, y, QStringLiteral("R"));
+  lk::PrintSub(p, x, y, QStringLiteral("nl"));
+  x += 0.2f * w;
+  lk::PrintText(p, x, y, QStringLiteral("("));
+  lk::PrintVar(p, x, y, QStringLiteral("r"));
+  x += 0.2f * w;
+  lk::PrintText(p, x, y, QStringLiteral(")"));
+  x += w;
+  lk::PrintText(p, x, y, QStringLiteral("を描きます。"));
+
+  x = w;
+  y = 2 * d;
+  lk::PrintText(p, x, y, QStringLiteral("  入力する変数は，角運動量 (方位量子数)"));
+  x += w;
+  lk::PrintVar(p, x, y + 0.05f * d, QStringLiteral("l"));
+  x += 0.2f * w;
+  lk::PrintText(p, x, y + 0.05f * d, QStringLiteral("，"));
+  lk::PrintText(p, x, y, QStringLiteral("エネルギー"));
+  x += 0.8f * w;
+  lk::PrintVar(p, x, y, QStringLiteral("E"));
+  x += 1.1f * w;
+  lk::PrintText(p, x, y, QStringLiteral("の２個です。"));
+
+  x = w;
+  y = 3.5f * d;
+  lk::PrintText(p, x, y, QStringLiteral("　エネルギー"));
+  x += 0.8f * w;
+  lk::PrintVar(p, x, y, QStringLiteral("E"));
+  x += 0.8f * w;
+  lk::PrintText(p, x, y, QStringLiteral("が 固有値"));
+
+  // The eigenvalue, set as a formula.
+  p.ForeColor = lk::col::Blue;
+  x = 19 * w;
+  y = 5 * d;
+  lk::PrintVar(p, x, y, QStringLiteral("E"));
+  lk::PrintSub(p, x, y, QStringLiteral("n"));
+  if (hydrogen) {
+    lk::PrintText(p, x, y, QStringLiteral("  ＝ "));
+    lk::PrintText(p, x, y, QStringLiteral("－ "));
+    const float bar = x;
+    p.Line(bar, y + 0.45f * d, bar + 4 * w, y + 0.45f * d, p.ForeColor);
+    float xn = bar + 1.4f * w;
+    lk::PrintText(p, xn, y - 0.4f * d, QStringLiteral("1"));
+    float xd = bar + 0.5f * w;
+    const float yd = y + 0.6f * d;
+    lk::PrintText(p, xd, yd, QStringLiteral("2"));
+    xd += 0.2f * w;
+    lk::PrintVar(p, xd, yd + 0.03f * d, QStringLiteral("n"));
+    xd += 0.2f * w;
+    lk::PrintSup(p, xd, yd + 0.1f * d, QStringLiteral("2"));
+    p.ForeColor = lk::kButtonText;
+    p.FontSize = 12;
+    x = 41 * w;
+    lk::PrintText(p, x, y, QStringLiteral("(6.12)"));
+    p.FontSize = kNarrationSize;
+  } else {
+    lk::PrintSub(p, x, y, QStringLiteral("l"));
+    lk::PrintText(p, x, y, QStringLiteral("  ＝ "));
+    lk::PrintArial(p, x, y + 0.05f * d, QStringLiteral("2"));
+    x += 0.2f * w;
+    lk::PrintVar(p, x, y + 0.04f * d, QStringLiteral("n"));
+    x += 0.5f * w;
+    lk::PrintText(p, x, y, QStringLiteral("＋"));
+    x += 0.5f * w;
+    lk::PrintVar(p, x, y + 0.04f * d, QStringLiteral("l"));
+    x += 0.5f * w;
+    lk::PrintText(p, x, y, QStringLiteral("＋ "));
+    const float start = x + 0.4f * w;
+    float xb = start;
+    lk::PrintText(p, xb, y, QStringLiteral("―"));
+    float x3 = start;
+    lk::PrintArial(p, x3, y - 0.4f * d, QStringLiteral("3"));
+    float x2 = start;
+    lk::PrintArial(p, x2, y + 0.4f * d, QStringLiteral("2"));
+  }
+  p.ForeColor = lk::kButtonText;
+
+  x = w;
+  y = 6.5f * d;
+  lk::PrintText(p, x, y, QStringLiteral("に一致すると，無限遠点で"));
+  x += w;
+  lk::PrintText(p, x, y, QStringLiteral("0"));
+  x += w;
+  lk::PrintText(p, x, y, QStringLiteral("に近づく波動関数を持つ束縛状態が得られます。"));
+
+  x = 1.2f * w;
+  y = 7.5f * d;
+  lk::PrintVar(p, x, y, QStringLiteral("E"));
+  x += 0.8f * w;
+  lk::PrintText(p, x, y,
+                QStringLiteral("がこれから少しでも ずれると，波動関数は発散して 境界条件を満たしません。"));
+
+  x = w;
+  y = 8.5f * d;
+  lk::PrintText(p, x, y, QStringLiteral("  この様子を 実際に確かめましょう。"));
+  HitAnyKey();
+
+  x = w;
+  y = 10 * d;
+  lk::PrintText(p, x, y, QStringLiteral("　入力パラメタは，方位量子数"));
+  x += w;
+  lk::PrintVar(p, x, y, QStringLiteral("l"));
+  x += w;
+  lk::PrintText(p, x, y, QStringLiteral("と エネルギー"));
+  x += 0.8f * w;
+  lk::PrintVar(p, x, y, QStringLiteral("E"));
+  x += 0.8f * w;
+  lk::PrintText(p, x, y, QStringLiteral("です。"));
+
+  x = w;
+  y = 11 * d;
+  lk::PrintText(p, x, y, QStringLiteral("　どれかのキーを押せば，実行を開始します。"));
+  HitAnyKey();
+  p.Cls();
+}
+
+// The plot's frame: axes, heading and potential; the curves go with it.
+void mainWindow::pic_Paint() {
+  if (mode < kModeTrials) return;
+  lk::Surface& p = pic_->surface();
+  p.Cls();
+  p.DrawWidth = 1;
+  p.Style = lk::DrawStyle::Solid;
+  p.FontSize = kAxisSize;
+  drawX(p);
+  drawE(p);
+  // The heading keeps the axes' colour.
+  p.FontSize = kHeadingSize;
+  float x = float(px(0.15 * frame_.xmax));
+  lk::PrintText(p, x, float(0.01 * H_), QStringLiteral("固有関数と固有値を試行計算により求めましょう."));
+  DrawPot(p);
+}
+
+void mainWindow::drawX(lk::Surface& p) {
+  const bool hydrogen = kind_ == int(Kind::Hydrogen);
+  const double X = frame_.xmax;
+  p.ForeColor = kAxisColor;
+  p.FontSize = kAxisSize;
+  const float w = LetterWidth(p), t = LetterHeight(p);
+  const float Y = float(py((frame_.ymin + frame_.ymax) / 2));
+  p.Line(float(px(0)), Y, float(W_), Y);
+
+  double step = 20;
+  if (X < 2.2) step = 0.2;
+  else if (X < 6) step = 0.5;
+  else if (X < 11) step = 1;
+  else if (X < 21) step = 2;
+  else if (X < 51) step = 5;
+  else if (X < 101) step = 10;
+
+  const float tick = float(0.02 * H_);
+  const float labelY = hydrogen ? Y + float(0.01 * H_) - 1.2f * t : Y + float(0.01 * H_);
+  for (int i = 1; i * step <= X * (1 + 1e-12); ++i) {
+    const double v = i * step;
+    const float xv = float(px(v));
+    p.Line(xv, Y, xv, hydrogen ? Y + tick : Y - tick);
+    const QString label = WithLeadZero(lk::NumStrQ(v));
+    float x = xv - 0.5f * float(label.size()) * w;
+    lk::PrintText(p, x, labelY, label);
+  }
+  float x = float(px(X) + 0.01 * W_);
+  lk::PrintVar(p, x, Y + float(0.01 * H_) + t, QStringLiteral("r"));
+}
+
+void mainWindow::drawE(lk::Surface& p) {
+  const double X = frame_.xmax;
+  p.ForeColor = kAxisColor;
+  const float x0 = float(px(0)), x1 = float(px(0.02 * X));
+  p.Line(x0, 0, x0, float(H_));
+  float x = 0;
+  if (kind_ == int(Kind::Hydrogen)) {
+    for (double e : {-0.5, 0.5, -0.4, -0.3, -0.2, -0.1}) p.Line(x0, float(py(e)), x1, float(py(e)));
+    x = float(px(-0.06 * X));
+    lk::PrintText(p, x, float(py(0.52)), QStringLiteral("0.5"));
+    x = float(px(-0.025 * X));
+    lk::PrintText(p, x, float(py(0.023)), QStringLiteral("0"));
+    x = float(px(-0.08 * X));
+    lk::PrintText(p, x, float(py(-0.475)), QStringLiteral("-0.5"));
+    return;
+  }
+  const int top = lk::CInt(frame_.ymax + 0.001);
+  for (int i = 0; i <= top; ++i) {
+    const float y = float(py(i));
+    p.Line(x0, y, x1, y);
+    x = x0 - p.TextWidth(i > 9 ? QStringLiteral("123") : QStringLiteral("12"));
+    lk::PrintText(p, x, y - float(0.02 * H_), lk::NumStrQ(i));
+  }
+  x = float(px(-0.07 * X));
+  lk::PrintVar(p, x, float(py(6.7)), QStringLiteral("E"));
+}
+
+void mainWindow::DrawPot(lk::Surface& p) {
+  const Kind kind = Kind(kind_);
+  p.DrawWidth = 2;
+  bool first = true;
+  float lx = 0, ly = 0;
+  for (const rw::PotentialPoint& pt : rw::PotentialCurve(kind, lk::OptIndex)) {
+    const float x = float(px(pt.r)), y = float(py(pt.V));
+    if (!first) p.Line(lx, ly, x, y, kPotentialColor);
+    first = false;
+    lx = x;
+    ly = y;
+  }
+  p.DrawWidth = 1;
+}
+
+// The row of an energy: "E ＝ " and the text as typed, a bare point given
+// its "0".  Returns where the swatch goes.
+float mainWindow::PrintRow(const QString& text) {
+  lk::Surface& p = pic_->surface();
+  p.FontSize = kRowSize;
+  p.ForeColor = kRowColor;
+  float x = float(0.01 * W_);
+  const float y = float(rows_ * 0.05 * H_);
+  lk::PrintVar(p, x, y, QStringLiteral("E"));
+  lk::PrintText(p, x, y, QStringLiteral(" ＝ "));
+  QString shown = text;
+  if (text.startsWith(QStringLiteral("-."))) {
+    lk::PrintSign(p, x, y, QStringLiteral("-"));
+    lk::PrintText(p, x, y, QStringLiteral("0") + text.mid(1));
+    shown = QStringLiteral("-0") + text.mid(1);
+  } else {
+    shown = WithLeadZero(text);
+    lk::PrintText(p, x, y, shown);
+  }
+  rowTexts_ << shown;
+  return x;
+}
+
+// A short red stroke at the energy on the energy axis; none for an energy
+// far off the picture.
+void mainWindow::MarkEnergy(double E) {
+  const int y = py(E);
+  if (y < -H_ || y > 2 * H_) return;
+  lk::Surface& p = pic_->surface();
+  p.Line(float(px(0)), float(y), float(px(0.04 * frame_.xmax)), float(y), kMarkColor);
+}
+
+// The notice for a refused energy, until a key is pressed on the window.
+void mainWindow::ShowNotice() {
+  lk::SoundDing();
+  label1_->setText(Q(kind_ == int(Kind::Hydrogen) ? kNegativeOnly : kNotNegative));
+  picErr_->show();
+  activateWindow();
+  setFocus();
+  lk::Waiting = 1;
+  lk::WaitWhile([] { return lk::Waiting != 0; });
+  picErr_->hide();
+}
+
+// The radial function over the potential, 0.02 s per point by the clock;
+// it stops with a beep where it runs away.
+void mainWindow::DrawCurve(double E, lk::Color colour) {
+  const Kind kind = Kind(kind_);
+  const int l = lk::OptIndex;
+  const rw::HydrogenScale h = kind == Kind::Hydrogen ? rw::HydrogenScaleOf(E, l) : rw::HydrogenScale{};
+  lk::Surface& p = pic_->surface();
+  p.DrawWidth = 2;
+  lastCurvePoints_ = 0;
+  const double start = lk::Now();
+  float lx = 0, ly = 0;
+  for (int i = 0; i <= rw::kLastPoint; ++i) {
+    const rw::CurvePoint pt = kind == Kind::Hydrogen ? rw::HydrogenPoint(h, l, i)
+                                                     : rw::OscillatorPoint(E, l, i);
+    if (pt.diverged) {
+      lk::Beep();
+      break;
+    }
+    const float x = float(px(pt.r)), y = float(py(pt.y));
+    if (i > 0) p.Line(lx, ly, x, y, colour);
+    lx = x;
+    ly = y;
+    ++lastCurvePoints_;
+    lk::WaitUntil(start + rw::kSecondsPerPoint * i);
+  }
+  p.DrawWidth = 1;
+}
+
+// ---- Section 3 ---------------------------------------------------------------
+
+void mainWindow::PaintInput(lk::Surface& pic) {
+  if (lk::InputKind != kAskTriple) return;
+  pic.FontSize = 13;
+  float x = 10 / lk::kTwipsPerPixel;
+  const float y = 5 / lk::kTwipsPerPixel;
+  lk::PrintVar(pic, x, y, QStringLiteral(" a, c, x"));
+  lk::PrintText(pic, x, y, QStringLiteral(" を指定して下さい"));
+}
+
+void mainWindow::Kummer() {
+  kind_ = 3;
+  Invis();
+  results_.Clear();
+  for (int k = 1; k <= rw::kResultBoxes; ++k) ku_[k]->hide();
+  lk::PlaceTw(ku_[0], 0.1 * kWf, 0.1 * kHf, 0.8 * kWf, 0.23 * kHf);
+  ku_[0]->surface().Resize(ku_[0]->width(), ku_[0]->height());
+  ku_[0]->show();
+  ku_[0]->repaint();
+  HitAnyKey();
+
+  lk::NumEntry entry;
+  entry.a = kEntryA;
+  entry.b = kEntryB;
+  entry.kind = kAskTriple;
+  for (;;) {
+    lk::AllowDot = 1;
+    lk::AllowComma = 1;
+    lk::AllowMinus = 1;
+    const QString text = lk::StrInput(*this, entry);
+    if (text.isEmpty()) {
+      for (int k = 0; k <= rw::kResultBoxes; ++k) ku_[k]->hide();
+      kind_ = 0;
+      Vis();
+      return;
+    }
+    const rw::Triple t = rw::ParseTriple(S(text));
+    if (t.status != rw::TripleStatus::Ok) {
+      lk::SoundDing();
+      continue;
+    }
+    // Sides that overflow, or a right side of 0, have no deviation to show.
+    const rw::KummerSides sides = rw::Transform(t.a, t.c, t.x);
+    if (!sides.trusted) {
+      lk::SoundDing();
+      continue;
+    }
+    ShowResult(results_.Add(t.a, t.c, t.x, sides));
+  }
+}
+
+// Puts the result box k in its place and shows it (which paints it).
+void mainWindow::ShowResult(int k) {
+  if (!results_.Scrolled()) {
+    // A fresh box stands under the one before it, the first under the header.
+    const double left = 0.1 * kWf, width = 0.8 * kWf, height = 0.12 * kHf;
+    const double prevTop = k == 1 ? 0.1 * kHf : boxTop_[k - 1];
+    const double prevHeight = k == 1 ? 0.23 * kHf : height;
+    boxTop_[k] = prevTop + 1.1 * prevHeight;
+    lk::PlaceTw(ku_[k], left, boxTop_[k], width, height);
+  } else {
+    // The list is full: the others move up one place and k takes the bottom.
+    ku_[k]->hide();
+    for (int p = 1; p <= rw::kResultBoxes; ++p) {
+      lk::Picture* box = ku_[rw::ResultStack::BoxAtPlace(k, p)];
+      box->move(box->x(), lk::Tw(boxTop_[p]));
+    }
+  }
+  ku_[k]->surface().Resize(ku_[k]->width(), ku_[k]->height());
+  ku_[k]->show();
+  ku_[k]->repaint();
+}
+
+void mainWindow::ku_Paint(int index, lk::Surface& p) {
+  if (index == 0) {
+    PaintHeader(p);
+    return;
+  }
+  if (index > rw::kResultBoxes) return;
+  const rw::KummerRecord& r = results_.Record(index);
+  if (r.shown) PaintResult(r, p);
+}
+
+void mainWindow::PaintHeader(lk::Surface& p) {
+  p.ForeColor = lk::kButtonText;
+  p.FontSize = kHeaderSize;
+  const float w = LetterWidth(p), t = LetterHeight(p);
+  float x = 0;
+  lk::PrintText(p, x, 0, QStringLiteral("Kummer の変換"));
+
+  // F(a, c; -x) = e^(-x) F(c - a, c; x)
+  p.FontSize = kFormulaSize;
+  x = 6 * w;
+  const float y = 1.4f * t;
+  lk::PrintVar(p, x, y, QStringLiteral("F"));
+  x += 0.3f * w;
+  lk::PrintText(p, x, y, QStringLiteral("("));
+  x += 0.3f * w;
+  lk::PrintVar(p, x, y, QStringLiteral("a, c"));
+  x += 0.3f * w;
+  lk::PrintText(p, x, y, QStringLiteral("; "));
+  lk::PrintSign(p, x, y + 0.08f * t, QStringLiteral("-"));
+  x += 0.1f * w;
+  lk::PrintVar(p, x, y, QStringLiteral("x"));
+  x += 0.3f * w;
+  lk::PrintText(p, x, y, QStringLiteral(") ＝ "));
+  lk::PrintSign(p, x, y, QStringLiteral("e"));
+  p.FontBold = false;
+  lk::PrintSup(p, x, y + 0.1f * t, QStringLiteral("-"));
+  lk::PrintSup(p, x, y, QStringLiteral("x"));
+  lk::PrintVar(p, x, y, QStringLiteral(" F"));
+  x += 0.3f * w;
+  lk::PrintText(p, x, y, QStringLiteral("("));
+  x += 0.3f * w;
+  lk::PrintVar(p, x, y, QStringLiteral("c"));
+  x += 0.2f * w;
+  lk::PrintText(p, x, y + 0.1f * t, QStringLiteral("-"));
+  x += 0.1f * w;
+  lk::PrintVar(p, x, y, QStringLiteral("a, c "));
+  lk::PrintText(p, x, y, QStringLiteral("; "));
+  lk::PrintVar(p, x, y, QStringLiteral("x"));
+  x += 0.3f * w;
+  lk::PrintText(p, x, y, QStringLiteral(")"));
+  x += 5 * w;
+  p.FontSize = 12;
+  lk::PrintText(p, x, y, QStringLiteral("(6.57)"));
+
+  p.FontSize = kHeaderSize;
+  lk::PrintStay(p, 3 * t, QStringLiteral("を数値計算により検証します。"));
+  lk::PrintStay(p, 4.5f * t, QStringLiteral("どれかのキーを押して下さい。実行を開始します。"));
+}
+
+namespace {
+
+// A double at the cursor, a little right of it: the sign, then the
+// magnitude as its shortest text with a "0" before a bare point.
+void dspNum(lk::Surface& p, float& x, float y, double v) {
+  x += 5 * p.UnitsPerPixel() / lk::kTwipsPerPixel;
+  if (v < 0) lk::PrintText(p, x, y, QStringLiteral("-"));
+  lk::PrintText(p, x, y, WithLeadZero(Q(lk::Trim(lk::NumStr(std::fabs(v))))));
+}
+
+}  // namespace
+
+void mainWindow::PaintResult(const rw::KummerRecord& r, lk::Surface& p) {
+  p.ForeColor = lk::kButtonText;
+  p.FontSize = kResultSize;
+  const float w = LetterWidth(p), t = LetterHeight(p);
+
+  float x = 0;
+  lk::PrintVar(p, x, 0, QStringLiteral(" a "));
+  lk::PrintText(p, x, 0, QStringLiteral("＝"));
+  dspNum(p, x, 0, r.a);
+  lk::PrintVar(p, x, 0, QStringLiteral(","));
+  x += 2 * w;
+  lk::PrintVar(p, x, 0, QStringLiteral("c "));
+  lk::PrintText(p, x, 0, QStringLiteral("＝"));
+  dspNum(p, x, 0, r.c);
+  lk::PrintVar(p, x, 0, QStringLiteral(","));
+  x += 2 * w;
+  lk::PrintVar(p, x, 0, QStringLiteral("x "));
+  lk::PrintText(p, x, 0, QStringLiteral("＝"));
+  dspNum(p, x, 0, r.x);
+
+  x = 0;
+  lk::PrintText(p, x, t, QStringLiteral("  左辺 ＝ "));
+  lk::PrintENum(p, x, t, lk::NumStrQ(r.sides.L));
+  lk::PrintText(p, x, t, QStringLiteral("　差  ＝ "));
+  const float dx = x;
+  lk::PrintENum(p, x, t, lk::FormatQ(r.sides.d, "#.#0E-##"));
+
+  x = 0;
+  lk::PrintText(p, x, 2 * t, QStringLiteral("  右辺 ＝ "));
+  lk::PrintENum(p, x, 2 * t, lk::NumStrQ(r.sides.Rt));
+  lk::PrintText(p, x, 2 * t, QStringLiteral("　精度："));
+  x = dx;
+  lk::PrintENum(p, x, 2 * t, lk::FormatQ(r.sides.precision, "#.#0E-##"));
+}
