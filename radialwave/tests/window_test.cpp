@@ -588,6 +588,26 @@ TEST(RadialwaveWindow, ClosingADialogByTheWindowManagerIsItsCancel) {
   lk::EndProgram();
 }
 
+// Starting the lesson again and again, each time through section 3 with one
+// triple, keeps nothing behind: the resident memory stays flat.
+TEST(RadialwaveWindow, RestartsDoNotGrowMemory) {
+  if (!lk::test::MemoryFiguresMeaningful()) GTEST_SKIP() << "the sanitizer's allocator holds memory back";
+  const long growth = lk::test::RestartGrowthKb(
+      [] { return std::make_unique<mainWindow>(); },
+      [](lk::LessonWindow& lw, Learner& l) {
+        auto& w = static_cast<mainWindow&>(lw);
+        l.then([&w] { lk::test::PressKey(&w, Qt::Key_3); })
+            .pressKey()
+            .type(QStringLiteral("1,2,1"))
+            .atDialog([&w](QWidget* d) {
+              EXPECT_TRUE(w.ku(1)->isVisible());
+              QTest::keyClick(d, Qt::Key_Escape);
+            });
+      },
+      35);
+  EXPECT_LT(growth, 16 * 1024);
+}
+
 // The long run, started by hand (--gtest_also_run_disabled_tests);
 // LESSONS_RANDOM_SEEDS and LESSONS_RANDOM_EVENTS change it.
 TEST(RadialwaveWindow, DISABLED_RandomInputSoak) {
