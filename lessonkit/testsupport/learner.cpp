@@ -50,6 +50,16 @@ int InkCount(const Surface& s, float x1, float y1, float x2, float y2) {
 
 int InkCount(const Surface& s) { return InkCount(s, 0, 0, s.ScaleWidth(), s.ScaleHeight()); }
 
+bool RunUntil(const std::function<bool()>& done, int limitMs) {
+  QElapsedTimer t;
+  t.start();
+  while (!done()) {
+    if (t.elapsed() > limitMs) return false;
+    QTest::qWait(2);
+  }
+  return true;
+}
+
 void PressKey(QWidget* w, int qtKey, Qt::KeyboardModifiers mods) {
   QTest::keyClick(w, Qt::Key(qtKey), mods);
 }

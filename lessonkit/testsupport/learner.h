@@ -67,6 +67,9 @@ QWidget* OpenPrompt();
 int InkCount(const Surface& s, float x1, float y1, float x2, float y2);
 int InkCount(const Surface& s);
 
+// Handles events until done() holds; false when limitMs passed first.
+bool RunUntil(const std::function<bool()>& done, int limitMs = 120000);
+
 // Sends a key to the main window as a learner's key press.
 void PressKey(QWidget* w, int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier);
 

@@ -27,16 +27,7 @@ using namespace shortcurve;
 
 namespace {
 
-// Pumps the event loop until done() holds; false after the time limit.
-bool RunUntil(const std::function<bool()>& done, int limitMs = 20000) {
-  QElapsedTimer t;
-  t.start();
-  while (!done()) {
-    if (t.elapsed() > limitMs) return false;
-    QTest::qWait(5);
-  }
-  return true;
-}
+using lk::test::RunUntil;
 
 // Long enough for Timer1 (100 ms) to serve what was requested.
 void Serve() { QTest::qWait(260); }

@@ -99,15 +99,7 @@ class Script : public QObject {
   int acted_ = 0;
 };
 
-bool RunUntil(const std::function<bool()>& done, int limitMs = 120000) {
-  QElapsedTimer t;
-  t.start();
-  while (!done()) {
-    if (t.elapsed() > limitMs) return false;
-    QTest::qWait(2);
-  }
-  return true;
-}
+using lk::test::RunUntil;
 
 // Starts the lesson and runs it until the program ends.
 void RunLesson(mainWindow& w) {

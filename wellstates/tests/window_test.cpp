@@ -31,16 +31,7 @@ using namespace wellstates;
 
 namespace {
 
-// Pumps the event loop until done() holds; false after the time limit.
-bool RunUntil(const std::function<bool()>& done, int limitMs = 120000) {
-  QElapsedTimer t;
-  t.start();
-  while (!done()) {
-    if (t.elapsed() > limitMs) return false;
-    QTest::qWait(2);
-  }
-  return true;
-}
+using lk::test::RunUntil;
 
 // Starts the lesson and runs it until the program ends.
 void RunLesson(mainWindow& w) {
