@@ -50,6 +50,19 @@ int InkCount(const Surface& s, float x1, float y1, float x2, float y2) {
 
 int InkCount(const Surface& s) { return InkCount(s, 0, 0, s.ScaleWidth(), s.ScaleHeight()); }
 
+FrmNum* Dialog(QWidget* d) {
+  auto* f = qobject_cast<FrmNum*>(d);
+  EXPECT_NE(f, nullptr);
+  return f;
+}
+
+QString TypeInto(QWidget* d, const QString& text) {
+  FrmNum* f = Dialog(d);
+  f->txtNum->clear();
+  QTest::keyClicks(f->txtNum, text);
+  return f->txtNum->text();
+}
+
 bool RunUntil(const std::function<bool()>& done, int limitMs) {
   QElapsedTimer t;
   t.start();

@@ -13,6 +13,7 @@
 class QTimer;
 
 namespace lk {
+class FrmNum;
 class LessonWindow;
 class Surface;
 }
@@ -66,6 +67,12 @@ QWidget* OpenPrompt();
 // rectangle given in the picture's units, or in the whole picture.
 int InkCount(const Surface& s, float x1, float y1, float x2, float y2);
 int InkCount(const Surface& s);
+
+// The number dialog a step was given (a failure when it is another window).
+FrmNum* Dialog(QWidget* d);
+// Clears the dialog's box and types as a learner would; returns what the
+// filter let in.
+QString TypeInto(QWidget* d, const QString& text);
 
 // Handles events until done() holds; false when limitMs passed first.
 bool RunUntil(const std::function<bool()>& done, int limitMs = 120000);

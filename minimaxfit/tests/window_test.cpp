@@ -23,19 +23,8 @@ namespace mm = minimaxfit;
 
 namespace {
 
-lk::FrmNum* Dialog(QWidget* d) {
-  auto* f = qobject_cast<lk::FrmNum*>(d);
-  EXPECT_NE(f, nullptr);
-  return f;
-}
-
-// Clears the box and types as a learner would; returns what the filter let in.
-QString TypeInto(QWidget* d, const QString& text) {
-  lk::FrmNum* f = Dialog(d);
-  f->txtNum->clear();
-  QTest::keyClicks(f->txtNum, text);
-  return f->txtNum->text();
-}
+using lk::test::Dialog;
+using lk::test::TypeInto;
 
 // At the next dialog: note the proposal, run the checks, then keep the
 // proposal (Enter) or leave (Esc).

@@ -27,19 +27,8 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 const lk::Color kAxis = lk::RGB(51, 51, 192), kGraph = lk::RGB(192, 0, 96);
 
-lk::FrmNum* Dialog(QWidget* d) {
-  auto* f = qobject_cast<lk::FrmNum*>(d);
-  EXPECT_NE(f, nullptr);
-  return f;
-}
-
-// Clears the box and types as a learner would; returns what the filter let in.
-QString TypeInto(QWidget* d, const QString& text) {
-  lk::FrmNum* f = Dialog(d);
-  f->txtNum->clear();
-  QTest::keyClicks(f->txtNum, text);
-  return f->txtNum->text();
-}
+using lk::test::Dialog;
+using lk::test::TypeInto;
 
 // At the next dialog: note its proposal, run the checks, then Esc.
 Learner& CancelAfter(Learner& l, std::function<void(QWidget*)> checks) {

@@ -22,11 +22,8 @@ using lk::test::Learner;
 
 namespace {
 
-lk::FrmNum* Dialog(QWidget* d) {
-  auto* f = qobject_cast<lk::FrmNum*>(d);
-  EXPECT_NE(f, nullptr);
-  return f;
-}
+using lk::test::Dialog;
+using lk::test::TypeInto;
 
 // At the next dialog: note its proposal, run the checks, then keep the
 // proposal with Enter or leave with Esc.
@@ -40,14 +37,6 @@ Learner& At(Learner& l, Then then, std::function<void()> checks = [] {}) {
   });
 }
 Learner& Accept(Learner& l) { return At(l, Then::Enter); }
-
-// Clears the box and types as a learner would; returns what the filter let in.
-QString TypeInto(QWidget* d, const QString& text) {
-  lk::FrmNum* f = Dialog(d);
-  f->txtNum->clear();
-  QTest::keyClicks(f->txtNum, text);
-  return f->txtNum->text();
-}
 
 // True when colour c is at (x, y) or next to it: wide pens and line ends may
 // put the pixel of a vertex one step aside.
