@@ -15,7 +15,8 @@ target_include_directories(lessonkit PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/src)
 target_link_libraries(lessonkit PUBLIC lessonkit_math Qt6::Widgets Qt6::Multimedia)
 
 # Test support: the test main and the random-input driver.
-add_library(lessonkit_testmain STATIC testsupport/testmain.cpp testsupport/learner.cpp testsupport/learner.h)
+add_library(lessonkit_testmain STATIC testsupport/testmain.cpp testsupport/learner.cpp testsupport/learner.h
+            testsupport/screen.cpp testsupport/screen.h)
 target_include_directories(lessonkit_testmain PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/testsupport)
 target_link_libraries(lessonkit_testmain PUBLIC lessonkit Qt6::Test GTest::gtest)
 

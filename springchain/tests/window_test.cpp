@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "learner.h"
+#include "screen.h"
 #include "program.h"
 #include "sounds.h"
 
@@ -432,6 +433,27 @@ TEST(SpringchainWindow, EveryFrameIsShownComplete) {
   // One frame at rest, 43 of the displacement, nT + 1 of the motion.
   EXPECT_EQ(frames, 1 + 43 + w->record()->nT() + 1);
   EXPECT_EQ(incomplete, 0);
+}
+
+// What the screen shows of the chain, not only the picture in memory: during
+// the displacement, in the middle of the motion and at t = 32.
+TEST(SpringchainWindow, TheScreenShowsEveryStageOfTheChain) {
+  auto w = std::make_unique<mainWindow>();
+  Script script(*w);
+  script.key().key()
+      .when([&] { return w->stage() == 2 && w->displacement() > 0.5f; },
+            [&] { EXPECT_SCREEN(w.get(), "during the displacement"); })
+      .look([&] { EXPECT_SCREEN(w.get(), "atom 0 displaced"); })
+      .key().key().key().key()
+      .when([&] { return w->animating() && w->step() > w->record()->nT() / 2; },
+            [&] { EXPECT_SCREEN(w.get(), "in the middle of the motion"); })
+      .when([&] { return w->btnAgain()->isVisible(); },
+            [&] {
+              EXPECT_SCREEN(w.get(), "at t = 32");
+              QTest::keyClick(w.get(), Qt::Key_Escape);
+            });
+  RunLesson(*w);
+  EXPECT_TRUE(script.done());
 }
 
 // "原点を移動して再実行" runs the lesson again with atom 0 second from the
