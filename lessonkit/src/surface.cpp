@@ -223,10 +223,10 @@ void Surface::Polyline(const std::vector<QPointF>& points, Color c) {
     line.reserve(qsizetype(points.size()));
     for (const QPointF& pt : points) line << ToPx(float(pt.x()), float(pt.y()));
     p.drawPolyline(line);
+    Touched(line.boundingRect().topLeft(), line.boundingRect().bottomRight(), PenReach());
   }
   CurrentX = float(points.back().x());
   CurrentY = float(points.back().y());
-  Notify();
 }
 
 void Surface::LineTo(float x2, float y2, Color c) { Line(CurrentX, CurrentY, x2, y2, c); }
@@ -303,7 +303,7 @@ void Surface::BitBlt(int dstX, int dstY, int w, int h, const Surface& src, int s
     const qreal r = src.ratio_;
     p.drawImage(QRectF(dstX, dstY, w, h), from, QRectF(srcX * r, srcY * r, w * r, h * r));
   }
-  Notify();
+  Touched(QRectF(dstX, dstY, w, h));
 }
 
 Color Surface::PixelAt(int xPx, int yPx) const {

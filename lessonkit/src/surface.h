@@ -92,6 +92,8 @@ class Surface {
 
   const QImage& Image() const { return image_; }
   // Called after every change, so a widget showing the surface can update.
+  // Every drawing step marks the pixels it may have changed before it calls
+  // this: a change left unmarked would never reach the screen.
   std::function<void()> Changed;
   // The rectangle (in device-independent pixels) that changed since the last
   // TakeDirty(): a widget showing the surface copies only that to the screen.
