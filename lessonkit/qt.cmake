@@ -1,6 +1,6 @@
 add_library(lessonkit STATIC
   src/fonts.cpp src/fonts.h
-  src/surface.cpp src/surface.h
+  src/surface.cpp src/surface.h src/textwatch.cpp
   src/dspcommon.cpp src/dspcommon.h
   src/program.cpp src/program.h
   src/sounds.cpp src/sounds.h

@@ -71,6 +71,7 @@ LessonWindow::LessonWindow(const FrameParams& params)
   form_.Resize(width(), height());
   form_.FontName = params_.fontName;
   form_.FontSize = params_.fontSize;
+  form_.VisibleArea = [this] { return SeenArea(this); };
   form_.Changed = [this] {
     const QRect r = form_.TakeDirty();
     if (LeanRepaints()) update(r);

@@ -174,7 +174,10 @@ void Surface::Print(const QString& text) {
     p.drawText(QPointF(at.x(), at.y() + Ascent(*this, fm)), shown);
   }
   CurrentX += float(fm.horizontalAdvance(shown) * UnitsPerPixel());
-  Touched(TextReach(fm, shown, QPointF(at.x(), at.y() + Ascent(*this, fm))));
+  const QPointF base(at.x(), at.y() + Ascent(*this, fm));
+  const QRectF reach = TextReach(fm, shown, base);
+  if (TextWatchOn()) Watch(shown, f, base, reach);
+  Touched(reach);
 }
 
 void Surface::PrintLine(const QString& text) {
@@ -197,7 +200,10 @@ int Surface::DrawCharAtPixel(int xPx, int yPx, QChar ch) {
     p.setPen(ToQColor(ForeColor));
     p.drawText(QPointF(xPx, yPx + Ascent(*this, fm)), shown);
   }
-  Touched(TextReach(fm, shown, QPointF(xPx, yPx + Ascent(*this, fm))));
+  const QPointF base(xPx, yPx + Ascent(*this, fm));
+  const QRectF reach = TextReach(fm, shown, base);
+  if (TextWatchOn()) Watch(shown, f, base, reach);
+  Touched(reach);
   return int(std::lround(fm.horizontalAdvance(shown)));
 }
 
@@ -238,7 +244,9 @@ void Surface::Box(float x1, float y1, float x2, float y2, Color c, bool filled) 
     QRectF r(ToPx(std::min(x1, x2), std::min(y1, y2)), ToPx(std::max(x1, x2), std::max(y1, y2)));
     if (filled) {
       p.fillRect(QRectF(r.topLeft(), r.size() + QSizeF(1, 1)), ToQColor(c));
+      Cleared(r);
     } else {
+      if (FillSolid) Cleared(r.adjusted(1, 1, -1, -1));
       SetPen(p, c);
       if (FillSolid) p.setBrush(ToQColor(FillColor));
       p.drawRect(r);
@@ -286,6 +294,7 @@ void Surface::PSet(float x, float y, Color c) {
 
 void Surface::Cls() {
   image_.fill(ToQColor(back_));
+  texts_.clear();
   CurrentX = 0;
   CurrentY = 0;
   TouchedAll();
@@ -303,6 +312,7 @@ void Surface::BitBlt(int dstX, int dstY, int w, int h, const Surface& src, int s
     const qreal r = src.ratio_;
     p.drawImage(QRectF(dstX, dstY, w, h), from, QRectF(srcX * r, srcY * r, w * r, h * r));
   }
+  Cleared(QRectF(dstX, dstY, w, h));
   Touched(QRectF(dstX, dstY, w, h));
 }
 

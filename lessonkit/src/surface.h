@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -16,6 +17,20 @@ class QPainter;
 class QFont;
 
 namespace lk {
+
+// A text drawn where the learner cannot read it whole: cut by the edge of
+// its picture, under a control of the window, or over a text drawn before it
+// on the same line with nothing cleared in between.
+struct TextFault {
+  QString text;
+  QString fault;  // what happened to it, in words
+  QRect box;      // its ink, in the picture's pixels
+};
+// While the watch is on, every surface records the faults of the texts drawn
+// on it (tests turn it on; a program never does).
+void SetTextWatch(bool on);
+bool TextWatchOn();
+std::vector<TextFault> TakeTextFaults();
 
 enum class ScaleMode { Twips, Pixels };
 enum class DrawStyle { Solid = 0, Dash = 1, Dot = 2 };
@@ -99,6 +114,9 @@ class Surface {
   // TakeDirty(): a widget showing the surface copies only that to the screen.
   QRect Dirty() const { return dirty_; }
   QRect TakeDirty();
+  // Where the picture can be seen, in its pixels, for the text watch: the
+  // whole picture unless the widget showing it says otherwise.
+  std::function<QRegion()> VisibleArea;
 
  private:
   void Begin(QPainter& p) const;
@@ -111,6 +129,16 @@ class Surface {
   qreal PenReach() const;
   void SetPen(QPainter& p, Color c) const;
   QPointF ToPx(float x, float y) const;
+  // The text watch: a text drawn in font f with its baseline starting at
+  // base, its ink somewhere within reach; and an area cleared.
+  void Watch(const QString& text, const QFont& f, QPointF base, const QRectF& reach);
+  void Cleared(const QRectF& r);
+  struct TextRun {
+    QString text;
+    QRect box;   // its ink, in device-independent pixels
+    QImage ink;  // which pixels of the box it inks
+  };
+  std::vector<TextRun> texts_;  // drawn since the last clear, while the watch is on
 
   int width_ = 1, height_ = 1;
   qreal ratio_ = 1;

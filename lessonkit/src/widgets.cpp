@@ -1,6 +1,8 @@
 #include "widgets.h"
 
+#include <QAbstractSlider>
 #include <QButtonGroup>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -21,6 +23,35 @@ bool LeanRepaints() {
   return lean;
 }
 
+namespace {
+// A control that hides what lies beneath it.  Labels without a background of
+// their own (menu items, the suite's small notices) let the picture through.
+bool Covers(const QWidget* c) {
+  if (!c->isVisible() || c->isWindow()) return false;
+  return c->testAttribute(Qt::WA_OpaquePaintEvent) || c->autoFillBackground() ||
+         qobject_cast<const QAbstractButton*>(c) || qobject_cast<const QAbstractSlider*>(c) ||
+         qobject_cast<const QLineEdit*>(c);
+}
+}  // namespace
+
+QRegion SeenArea(const QWidget* w) {
+  QRegion seen(w->rect());
+  for (const QObject* o : w->children())
+    if (auto* c = qobject_cast<const QWidget*>(o); c && Covers(c)) seen -= c->geometry();
+  // Up to the window: each parent cuts it off at its edges, and what stands
+  // above it among its siblings hides it.
+  for (const QWidget* cur = w; !cur->isWindow() && cur->parentWidget(); cur = cur->parentWidget()) {
+    const QWidget* parent = cur->parentWidget();
+    const QPoint origin = w->mapFrom(parent, QPoint(0, 0));
+    seen &= parent->rect().translated(origin);
+    const QObjectList& siblings = parent->children();
+    for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(cur)) + 1; i < siblings.size(); ++i)
+      if (auto* c = qobject_cast<const QWidget*>(siblings[i]); c && Covers(c))
+        seen -= c->geometry().translated(origin);
+  }
+  return seen;
+}
+
 void DrawSurfacePart(QPainter& p, const Surface& s, const QRect& r) {
   const QImage& img = s.Image();
   if (!LeanRepaints()) {
@@ -34,6 +65,7 @@ void DrawSurfacePart(QPainter& p, const Surface& s, const QRect& r) {
 Picture::Picture(QWidget* parent, ScaleMode mode, bool border)
     : QWidget(parent), surface_(1, 1, mode), border_(border) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  surface_.VisibleArea = [this] { return SeenArea(this); };
   setFocusPolicy(Qt::NoFocus);
   surface_.Changed = [this] {
     const QRect r = surface_.TakeDirty();

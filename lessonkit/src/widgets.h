@@ -22,6 +22,10 @@ void PlaceTw(QWidget* w, double left, double top, double width, double height);
 // (the default), or the whole picture as before (LESSONS_FULL_REPAINT=1, to
 // measure the difference).
 bool LeanRepaints();
+// The part of w the learner can see: inside its window and its parents, and
+// not under a control (a picture, a button, a box, a filled label) that
+// stands over it.
+QRegion SeenArea(const QWidget* w);
 // Draws the part r (in device-independent pixels) of a surface's picture at
 // the same place on p.
 void DrawSurfacePart(QPainter& p, const Surface& s, const QRect& r);

@@ -2,6 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "surface.h"
+#include "widgets.h"
+
+#include <QPushButton>
+#include <functional>
+#include <vector>
 
 #include <cmath>
 
@@ -215,4 +220,62 @@ TEST(Surface, PolylineDrawsItsLinesAsOneStroke) {
   EXPECT_EQ(one.CurrentX, 4);
   one.Polyline({}, col::Black);
   EXPECT_EQ(one.CurrentX, 4);
+}
+
+// The text watch: what the learner cannot read is recorded, what is only
+// redrawn, wiped out or cleared is not.
+TEST(TextWatch, RecordsCutHiddenAndOverprintedTextsOnly) {
+  QWidget window;
+  window.resize(300, 200);
+  Picture pic(&window);
+  pic.setGeometry(0, 0, 300, 200);
+  auto* button = new QPushButton(QStringLiteral("OK"), &window);
+  button->setGeometry(200, 150, 80, 30);
+  window.show();
+  Surface& s = pic.surface();
+  s.SetBackColor(col::White);
+  s.FontSize = 12;
+  auto at = [&](float x, float y, const char* text) {
+    s.CurrentX = x;
+    s.CurrentY = y;
+    s.Print(QString::fromUtf8(text));
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> draw;
+    const char* fault;  // the start of the recorded fault, or "" for none
+  };
+  const std::vector<Case> cases = {
+      {"inside", [&] { at(10, 10, "精度： 1.25"); }, ""},
+      {"past the right edge", [&] { at(270, 40, "1.23456"); }, "cut by the edge"},
+      {"below the bottom", [&] { at(10, 192, "どれかのキー"); }, "cut by the edge"},
+      {"under the button", [&] { at(190, 155, "0.5 0.5"); }, "partly under a control"},
+      {"over another text", [&] { at(10, 70, "精度："); at(20, 70, "1:25"); }, "drawn over 「精度："},
+      {"again in place", [&] { at(10, 100, "n = 3"); at(10, 100, "n = 3"); }, ""},
+      {"xor twice, then another", [&] {
+         s.Mode = DrawMode::Xor;
+         at(10, 130, "x = 12");
+         at(10, 130, "x = 12");
+         s.Mode = DrawMode::Copy;
+         at(10, 130, "x = 99");
+       }, ""},
+      {"cleared by a box", [&] {
+         at(120, 100, "12345");
+         s.Box(115, 95, 200, 125, s.BackColor(), true);
+         at(120, 100, "67890");
+       }, ""},
+  };
+  for (const Case& c : cases) {
+    SetTextWatch(true);
+    s.Cls();
+    c.draw();
+    const std::vector<TextFault> faults = TakeTextFaults();
+    if (*c.fault == 0) {
+      EXPECT_TRUE(faults.empty()) << c.what << ": " << faults.front().fault.toStdString();
+    } else {
+      ASSERT_EQ(faults.size(), 1u) << c.what;
+      EXPECT_TRUE(faults.front().fault.startsWith(QString::fromUtf8(c.fault)))
+          << c.what << ": " << faults.front().fault.toStdString();
+    }
+  }
 }

@@ -132,6 +132,11 @@ Learner& Learner::then(std::function<void()> f) {
   return *this;
 }
 
+Learner& Learner::when(std::function<bool()> cond, std::function<void()> f) {
+  steps_.push_back({Step::Now, [f = std::move(f)](QWidget*) { f(); }, std::move(cond)});
+  return *this;
+}
+
 bool Learner::finish(int realMs) {
   QElapsedTimer t;
   t.start();
@@ -150,6 +155,7 @@ void Learner::Poll() {
   if (step.kind == Step::Dialog) target = OpenDialog();
   if (step.kind == Step::Prompt) target = OpenPrompt();
   if (step.kind != Step::Now && target == nullptr) return;
+  if (step.ready && !step.ready()) return;
   steps_.pop_front();
   // The step may open a nested wait (a key that starts a section), and a
   // timer does not fire again while its own handler runs: act from a posted

@@ -41,6 +41,8 @@ class Learner : public QObject {
   Learner& atDialog(std::function<void(QWidget* dialog)> f);
   // As soon as the previous steps are done: run f (e.g. a key to the main window).
   Learner& then(std::function<void()> f);
+  // After the previous steps, as soon as cond holds: run f.
+  Learner& when(std::function<bool()> cond, std::function<void()> f);
   bool done() const { return steps_.empty(); }
   // Handles events until every step is done or realMs have passed; true when done.
   bool finish(int realMs = 10000);
@@ -52,6 +54,7 @@ class Learner : public QObject {
   struct Step {
     enum Kind { Dialog, Prompt, Now } kind;
     std::function<void(QWidget*)> act;
+    std::function<bool()> ready = {};
   };
   void Poll();
   std::deque<Step> steps_;

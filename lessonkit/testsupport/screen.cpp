@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <memory>
+
+#include "surface.h"
 
 namespace lk::test {
 
@@ -69,6 +72,18 @@ QImage RenderedWhole(QWidget* window) { return Comparable(window->grab().toImage
          << " differ on the screen from the window's whole render, within (" << box.x() << ","
          << box.y() << " " << box.width() << "x" << box.height() << "); pictures: "
          << qPrintable(stem) << "-{shown,whole,diff}.png";
+}
+
+void WhenDrawn(Surface& s, std::function<bool()> ready, std::function<void()> look) {
+  auto done = std::make_shared<bool>(false);
+  // The surface's own listener (the widget's repaint) goes first, so the
+  // look sees the step asked onto the screen.
+  s.Changed = [before = s.Changed, done, ready = std::move(ready), look = std::move(look)] {
+    if (before) before();
+    if (*done || !ready()) return;
+    *done = true;
+    look();
+  };
 }
 
 }  // namespace lk::test

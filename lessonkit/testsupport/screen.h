@@ -10,6 +10,12 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <functional>
+
+namespace lk {
+class Surface;
+}
+
 namespace lk::test {
 
 // The window as the window system holds it, once the updates already asked
@@ -23,6 +29,11 @@ QImage RenderedWhole(QWidget* window);
 // both pictures (and their difference) under the temporary folder.  `where`
 // names the moment in the message.
 ::testing::AssertionResult ScreenShowsWindow(QWidget* window, const QString& where = {});
+
+// Runs `look` once, from inside the drawing, at the first change of the
+// surface after which `ready` holds: a look at the screen in the middle of
+// a paced curve or an animation, however fast the test clock runs it.
+void WhenDrawn(Surface& s, std::function<bool()> ready, std::function<void()> look);
 
 }  // namespace lk::test
 
