@@ -268,6 +268,79 @@ TEST(NumtextNumStr, ReadsBackWithinFifteenDigits) {
   }
 }
 
+TEST(NumtextRound, WholeEntriesStayInTheLessonsRange) {
+  using W = lk::WholeEntry;
+  struct Case {
+    std::string text;
+    std::int32_t lo, hi;
+    W::Where where;
+    std::int32_t value;
+  };
+  const std::string nines(300, '9');
+  for (const Case& c : std::vector<Case>{
+           {"-" + nines, -20, 20, W::Below, -20},
+           {nines, -20, 20, W::Above, 20},
+           {"1e400", 100, 5000, W::Above, 5000},
+           {"-1e400", 100, 5000, W::Below, 100},
+           {"1e-400", 2, 11, W::Below, 2},
+           {"-", 0, 20, W::Inside, 0},
+           {"", 1, 1000, W::Below, 1},
+           {",", -20, 20, W::Inside, 0},
+           {"-0", -20, 20, W::Inside, 0},
+           {"2147483648", -20, 20, W::Above, 20},
+           {"-2147483649", -2147483647 - 1, 2147483647, W::Below, -2147483647 - 1},
+           {"2147483647", -2147483647 - 1, 2147483647, W::Inside, 2147483647},
+           {"1.5", 0, 20, W::Inside, 2},  // halves to even
+           {"2.5", 0, 20, W::Inside, 2},
+           {"-2.5", -20, 20, W::Inside, -2},
+           {"20.5", 0, 20, W::Inside, 20},
+           {"20.51", 0, 20, W::Above, 20},
+           {"-0.5", 0, 20, W::Inside, 0},
+           {"-0.51", 0, 20, W::Below, 0},
+           {"3,7", 0, 20, W::Inside, 3},
+           {"21,7", 0, 20, W::Above, 20},
+           {"99", 100, 5000, W::Below, 100},
+           {"5001", 100, 5000, W::Above, 5000},
+           {"0." + std::string(100000, '0') + "1", -5, 5, W::Inside, 0},
+           {std::string(100000, '7'), 2, 11, W::Above, 11},
+           {std::string(100000, '-'), 2, 11, W::Below, 2},
+           {"1" + std::string(100000, 'x'), 2, 11, W::Below, 2},
+           {"\xEF\xBC\x95", 2, 11, W::Below, 2},  // a full-width 5 is no digit
+       }) {
+    const W got = lk::ReadWhole(c.text, c.lo, c.hi);
+    EXPECT_EQ(got.where, c.where) << '"' << c.text.substr(0, 40) << '"';
+    EXPECT_EQ(got.value, c.value) << '"' << c.text.substr(0, 40) << '"';
+  }
+  EXPECT_EQ(lk::WholeIn(kNaN, 3, 9).where, W::Below);
+}
+
+TEST(NumtextTexts, PlainNumStrHasNoExponent) {
+  for (const TextCase& c : std::vector<TextCase>{
+           {0.0001, "0.0001"},
+           {-0.0001, "-0.0001"},
+           {1e-20, "0.00000000000000000001"},
+           {-0.5, "-0.5"},
+           {1.9, "1.9"},
+           {0.0, "0"},
+           {-0.0, "0"},
+           {2.0 / 3.0, "0.666666666666667"},
+           {1.5e20, "150000000000000000000"},
+           {1234567890123456.0, "1234567890123460"},
+       }) {
+    EXPECT_EQ(lk::PlainNumStr(c.v), c.expected) << c.v;
+  }
+  // Whatever the magnitude, the text reads back as the value NumStr shows.
+  std::mt19937_64 rng(5);
+  std::uniform_real_distribution<double> mant(1.0, 10.0);
+  std::uniform_int_distribution<int> ex(-300, 300);
+  for (int k = 0; k < 2000; ++k) {
+    const double v = (k % 2 ? -1.0 : 1.0) * mant(rng) * std::pow(10.0, ex(rng));
+    const std::string s = lk::PlainNumStr(v);
+    ASSERT_EQ(s.find_first_not_of("-.0123456789"), std::string::npos) << s;
+    EXPECT_EQ(Val(s), Val(NumStr(v))) << s;
+  }
+}
+
 TEST(NumtextTexts, TrimLeadZeroFixNumStr) {
   EXPECT_EQ(lk::Trim("  a b \t"), "a b");
   EXPECT_EQ(lk::Trim("\t\t "), "");
