@@ -117,24 +117,25 @@ float MaxError(const Coefficients& c, int M, int kind, double a, double b) {
 
 double TableX(double a, double b, int j) { return (b - a) * j / 16.0 + (a + b) / 2.0; }
 
-Checked<int> CheckDegree(double value) {
-  const double n = lk::RoundHalfEven(value);
-  if (n > kMaxDegree) return {false, kMaxDegree};
-  return {true, lk::CLng(n)};
+Checked<int> CheckDegree(std::string_view entry) {
+  const lk::WholeEntry n = lk::ReadWhole(entry, kMinDegree, kMaxDegree);
+  return {n.where == lk::WholeEntry::Inside, n.value};
 }
 
-Checked<int> CheckTruncation(int kind, double value) {
-  // Decided on the rounded double, so no entry, however large, is converted
-  // before it is known to be in range.
-  double m = lk::RoundHalfEven(value);
-  double low = 2, high = N - 3;
-  if (kind == 2) {
-    if (std::fmod(m, 2.0) == 0.0) m -= 1.0;  // the even coefficients vanish
-    low = 3;
+Checked<int> CheckTruncation(int kind, std::string_view entry) {
+  const int high = N - 3;
+  if (kind != 2) {
+    const lk::WholeEntry m = lk::ReadWhole(entry, 2, high);
+    return {m.where == lk::WholeEntry::Inside, m.value};
   }
-  if (m < low) return {false, int(low)};
-  if (m > high) return {false, int(high)};
-  return {true, int(m)};
+  // The even coefficients vanish: an even entry is lowered by one, so 12
+  // still counts as 11.
+  const lk::WholeEntry m = lk::ReadWhole(entry, 2, high + 1);
+  if (m.where == lk::WholeEntry::Below) return {false, 3};
+  if (m.where == lk::WholeEntry::Above) return {false, high};
+  const int odd = m.value % 2 == 0 ? m.value - 1 : m.value;
+  if (odd < 3) return {false, 3};
+  return {true, odd};
 }
 
 int RememberedIndex(int kind, int M) { return kind == 2 ? M + 2 : M + 1; }

@@ -21,6 +21,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "curvelist.h"
@@ -112,20 +113,22 @@ struct Checked {
 };
 
 constexpr int kMaxDegree = 20;
+constexpr int kMinDegree = -kMaxDegree;
 
-// A degree for section 1: the value rounded to a whole number (halves to
-// even).  21 and above are refused and 20 is offered; anything smaller is
-// accepted, negative degrees too (their curve is the zero line).  Values
-// beyond the int range are clamped to it.
-Checked<int> CheckDegree(double value);
+// A degree typed for section 1: the leading number rounded to a whole number
+// (halves to even).  21 and above are refused and 20 is offered.  Negative
+// degrees are accepted (their curve is the zero line) down to -20; below,
+// -20 is offered, so the legend and the dialog only ever show a degree the
+// learner typed or the lesson offered.
+Checked<int> CheckDegree(std::string_view entry);
 
 constexpr int kFirstTruncation = 9;
 
-// The truncation degree M for a kind: rounded (halves to even).  Kinds 1 and
-// 3 accept 2 .. 11 (N - 3) and offer 2 or 11; kind 2's function is odd, so an
-// even entry is first lowered by one, and then 3 .. 11 are accepted (3 or 11
-// offered).
-Checked<int> CheckTruncation(int kind, double value);
+// The truncation degree M typed for a kind: rounded (halves to even).  Kinds
+// 1 and 3 accept 2 .. 11 (N - 3) and offer 2 or 11; kind 2's function is
+// odd, so an even entry is first lowered by one, and then 3 .. 11 are
+// accepted (3 or 11 offered).
+Checked<int> CheckTruncation(int kind, std::string_view entry);
 
 // The coefficient the learner is asked to remember: the first one left out
 // that carries the function, c(M + 1), or c(M + 2) for the odd kind 2.

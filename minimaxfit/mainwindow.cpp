@@ -312,7 +312,7 @@ void mainWindow::Exec1() {
   for (;;) {
     const QString entry = StrInput();
     if (entry.isEmpty()) break;
-    const mm::Checked<int> n = mm::CheckDegree(lk::Val(S(entry)));
+    const mm::Checked<int> n = mm::CheckDegree(S(entry));
     degree_ = n.value;
     if (!n.accepted) {
       lk::SoundDing();
@@ -378,10 +378,10 @@ void mainWindow::ShowComment1(int count) {
   x = 0;
   Text(p, x, m + 4 * th, "と相違点に注目しましょう。");
   // One row a letter height apart; a long list closes up so that its last
-  // row stays inside the picture.
+  // row, a letter height tall, stays inside the picture.
   float pitch = th;
-  if (count > 0) {
-    const float room = (p.ScaleHeight() - m - 5.5f * th) / float(count);
+  if (count > 1) {
+    const float room = (p.ScaleHeight() - m - 6.5f * th) / float(count - 1);
     pitch = std::max(0.3f * th, std::min(th, room));
   }
   for (int i = 1; i <= count; ++i) {
@@ -483,6 +483,14 @@ void mainWindow::Introduce() {
   x0_ = 2 * w_;
   y0_ = 0.1f * L_;
   auto line = [this](int k) { return y0_ + float(k) * L_; };
+  // The invitation to go on stands twelve lines down.  Where the text area
+  // is too short for it, the area reaches down to the key prompt and the
+  // line rises just enough to end above the prompt.
+  float lastLine = line(12);
+  if (lastLine + th_ > p.ScaleHeight()) {
+    PlacePicture(text, kTextLeft * Fw, kTextTop * Fh, kTextWidth * Fw, (kPromptB - kTextTop) * Fh);
+    lastLine = std::min(lastLine, p.ScaleHeight() - th_);
+  }
   const QString name = Q(model_.name);
   float x = x0_;
   Text(p, x, line(0), "　複雑な関数（たとえば ガンマ関数，ベッセル関数）の数値を計算するには");
@@ -520,7 +528,7 @@ void mainWindow::Introduce() {
   x += w_;
   Text(p, x, line(10), "でチェビシェフ補間します。");
   x = x0_;
-  Text(p, x, line(12), " どれかのキーを押して下さい。 実行を開始します。");
+  Text(p, x, lastLine, " どれかのキーを押して下さい。 実行を開始します。");
   HitAnyKey();
 }
 
@@ -618,7 +626,7 @@ bool mainWindow::ChooseTruncation() {
   for (;;) {
     const QString entry = StrInput();
     if (entry.isEmpty()) return false;
-    const mm::Checked<int> m = mm::CheckTruncation(kind_, lk::Val(S(entry)));
+    const mm::Checked<int> m = mm::CheckTruncation(kind_, S(entry));
     degree_ = m.value;
     if (m.accepted) break;
   }

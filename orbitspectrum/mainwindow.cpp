@@ -457,7 +457,7 @@ void mainWindow::ReadEccentricity() {
     lk::NumEntry entry;
     entry.a = kDialogA;
     entry.b = kDialogB;
-    entry.proposal = lk::Q(EccentricityText(proposal));
+    entry.proposal = lk::Q(lk::PlainNumStr(proposal));
     entry.scroll = true;
     entry.lo = kDialogMin;
     entry.hi = kDialogMax;

@@ -169,17 +169,61 @@ std::vector<PotentialPoint> PotentialCurve(Kind kind, int l) {
 // ---- Section 3 ------------------------------------------------------------
 
 KummerSides Transform(double a, double c, double x) {
-  KummerSides k;
   const Series left = KummerSeries(a, c, -x);
   const Series right = KummerSeries(c - a, c, x);
-  k.L = left.value;
-  k.Rt = std::exp(-x) * right.value;
-  k.d = Single(k.L / k.Rt - 1);
-  // |d / L|, but a deviation of exactly 0 is a precision of 0 whatever L is.
-  k.precision = k.d == 0 ? 0.0 : std::fabs(double(k.d) / k.L);
-  k.trusted = left.trusted && right.trusted && std::isfinite(k.L) && std::isfinite(k.Rt) &&
-              std::isfinite(k.d) && std::isfinite(k.precision);
+  KummerSides k = CompareSides(left.value, std::exp(-x) * right.value);
+  k.trusted = k.trusted && left.trusted && right.trusted;
   return k;
+}
+
+KummerSides CompareSides(double L, double Rt) {
+  KummerSides k;
+  k.L = L;
+  k.Rt = Rt;
+  k.trusted = std::isfinite(L) && std::isfinite(Rt);
+  if (!k.trusted || L == Rt) return k;  // equal sides: d and precision 0
+  const double d = L / Rt - 1;
+  k.d = std::fabs(d) <= FLT_MAX ? double(float(d)) : d;
+  k.precision = k.d == 0 ? 0.0 : std::fabs(k.d / L);
+  return k;
+}
+
+namespace {
+
+constexpr const char* kDeviationPattern = "#.#0E-##";
+
+// The text of p / q (finite, non-zero) in the deviation's pattern, for a
+// quotient beyond the double range: the binary exponents are taken out
+// first and the decimal exponent follows from their logarithm, which is
+// good for the three digits shown.
+std::string WideQuotientText(double p, double q) {
+  int ep = 0, eq = 0;
+  const double r = std::frexp(p, &ep) / std::frexp(q, &eq);
+  const double tens = std::log10(std::fabs(r)) + (ep - eq) * std::log10(2.0);
+  const double whole = std::floor(tens);
+  // About 1 .. 10; its own text carries the digits and any carry ("1.00E1").
+  const std::string m = lk::Format(std::copysign(std::pow(10.0, tens - whole), r), kDeviationPattern);
+  const std::size_t e = m.find('E');
+  const long exponent = long(whole) + std::stol(m.substr(e + 1));
+  return m.substr(0, e + 1) + (exponent < 0 ? "-" : "") + std::to_string(std::labs(exponent));
+}
+
+}  // namespace
+
+std::string DeviationText(const KummerSides& k) {
+  if (std::isfinite(k.d)) return lk::Format(k.d, kDeviationPattern);
+  if (k.Rt == 0) return std::signbit(k.L) != std::signbit(k.Rt) ? "-∞" : "∞";
+  // |L / Rt| is beyond the double range: the 1 taken off lies far below the
+  // digits shown.
+  return WideQuotientText(k.L, k.Rt);
+}
+
+std::string PrecisionText(const KummerSides& k) {
+  if (std::isfinite(k.precision)) return lk::Format(k.precision, kDeviationPattern);
+  if (k.L == 0 || k.Rt == 0) return "∞";
+  if (std::isfinite(k.d)) return WideQuotientText(std::fabs(k.d), std::fabs(k.L));
+  // d is about L / Rt, so d / L is about 1 / Rt (1 / L is negligible).
+  return WideQuotientText(1.0, std::fabs(k.Rt));
 }
 
 bool IsPoleOfC(double c) { return c <= 0 && c == lk::RoundHalfEven(c); }

@@ -18,6 +18,7 @@
 // NaN and infinities included, and says when its value cannot be trusted.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -124,14 +125,28 @@ std::vector<PotentialPoint> PotentialCurve(Kind kind, int l);
 
 // ---- Section 3: Kummer's transformation -----------------------------------
 
-// M(a, c, -x) = e^(-x) M(c - a, c, x).
+// M(a, c, -x) = e^(-x) M(c - a, c, x).  Far out the alternating left side
+// loses its digits by cancellation and the deviation grows without bound;
+// the lesson shows that, so only sides that are not finite are refused.
 struct KummerSides {
   double L = 0, Rt = 0;
-  float d = 0;             // relative deviation L / Rt - 1
-  double precision = 0;    // |d / L|
-  bool trusted = false;    // both series settled and every figure is finite
+  // The relative deviation L / Rt - 1, rounded to single precision as the
+  // lesson keeps it while it fits one; beyond, the double value; infinite
+  // when the quotient leaves even that range or Rt is 0.  Equal sides
+  // (0 and 0 too) deviate by 0.
+  double d = 0;
+  double precision = 0;    // |d / L|: 0 when d is 0; infinite beyond the range or when L is 0
+  bool trusted = false;    // both series settled to finite sides
 };
 KummerSides Transform(double a, double c, double x);
+// The figures of two sides as they came out of the series.
+KummerSides CompareSides(double L, double Rt);
+// The deviation and the precision as the result box shows them, in the
+// pattern "#.#0E-##" ("-1.76E86"), also where they lie beyond the double
+// range (then worked out from the exponents of the sides); a quotient by
+// an exact 0 is "∞" (with its sign, for the deviation).
+std::string DeviationText(const KummerSides& k);
+std::string PrecisionText(const KummerSides& k);
 
 // A triple "a, c, x" as typed.
 enum class TripleStatus { Ok, MissingComma, BadC };

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <cmath>
 
 #include "dialogs.h"
@@ -605,7 +606,8 @@ void mainWindow::Kummer() {
       lk::SoundDing();
       continue;
     }
-    // Sides that overflow, or a right side of 0, have no deviation to show.
+    // Sides that overflow have nothing to show; any deviation of finite
+    // sides is shown, however large.
     const rw::KummerSides sides = rw::Transform(t.a, t.c, t.x);
     if (!sides.trusted) {
       lk::SoundDing();
@@ -733,12 +735,13 @@ void mainWindow::PaintResult(const rw::KummerRecord& r, lk::Surface& p) {
   lk::PrintENum(p, x, t, lk::NumStrQ(r.sides.L));
   lk::PrintText(p, x, t, QStringLiteral("　差  ＝ "));
   const float dx = x;
-  lk::PrintENum(p, x, t, lk::FormatQ(r.sides.d, "#.#0E-##"));
+  lk::PrintENum(p, x, t, Q(rw::DeviationText(r.sides)));
 
   x = 0;
   lk::PrintText(p, x, 2 * t, QStringLiteral("  右辺 ＝ "));
   lk::PrintENum(p, x, 2 * t, lk::NumStrQ(r.sides.Rt));
   lk::PrintText(p, x, 2 * t, QStringLiteral("　精度："));
-  x = dx;
-  lk::PrintENum(p, x, 2 * t, lk::FormatQ(r.sides.precision, "#.#0E-##"));
+  // Under the deviation, unless a longer right side has already passed it.
+  x = std::max(x, dx);
+  lk::PrintENum(p, x, 2 * t, Q(rw::PrecisionText(r.sides)));
 }

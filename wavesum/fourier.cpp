@@ -153,12 +153,11 @@ std::int32_t ProposeTerms(const Section& s, std::int32_t M) {
 
 TermsCheck CheckTerms(std::string_view text, std::int32_t maxTerms) {
   if (text.empty()) return {TermsCheck::Cancelled, 0, {}};
-  // Val clamps any magnitude to the double range and CLng to int32, so no
-  // text can produce an index outside the tables.
-  const std::int32_t n = lk::CLng(lk::Val(text));
-  if (n <= 0) return {TermsCheck::Corrected, 1, "1"};
-  if (n > maxTerms) return {TermsCheck::Corrected, maxTerms, std::to_string(maxTerms)};
-  return {TermsCheck::Accepted, n, {}};
+  // Read within 1 .. maxTerms, so no text can produce an index outside the
+  // tables.
+  const lk::WholeEntry n = lk::ReadWhole(text, 1, maxTerms);
+  if (n.where != lk::WholeEntry::Inside) return {TermsCheck::Corrected, n.value, std::to_string(n.value)};
+  return {TermsCheck::Accepted, n.value, {}};
 }
 
 double LegendY(const Section& s, int count) { return s.legendTop - kLegendStep * count; }

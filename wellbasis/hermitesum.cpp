@@ -73,11 +73,9 @@ Checked<double> CheckPoint(double value) {
   return {true, value + 0.0};  // -0 becomes 0
 }
 
-Checked<int> CheckTerms(double value) {
-  const int n = lk::CLng(value);
-  if (n < kMinTerms) return {false, kMinTerms};
-  if (n > kMaxTerms) return {false, kMaxTerms};
-  return {true, n};
+Checked<int> CheckTerms(std::string_view entry) {
+  const lk::WholeEntry n = lk::ReadWhole(entry, kMinTerms, kMaxTerms);
+  return {n.where == lk::WholeEntry::Inside, n.value};
 }
 
 std::string PointText(double y) { return lk::LeadZero(lk::NumStr(y + 0.0)); }

@@ -93,13 +93,14 @@ struct Checked {
 
 // The point y: |y| <= 2 is accepted; otherwise 1.9 with y's sign is offered.
 Checked<double> CheckPoint(double value);
-// The number of terms, the typed value rounded to a whole number: 100 .. 5000
+// The number of terms typed, rounded to a whole number: 100 .. 5000
 // accepted; below offers 100, above offers 5000.
-Checked<int> CheckTerms(double value);
+Checked<int> CheckTerms(std::string_view entry);
 
-// The text the dialog proposes for y and the list shows: the shortest decimal
-// text with a "0" before a leading point ("-0.5", "0.25").  Zero, for which
-// the dialog proposes nothing, reads "0" (never "-0").
+// The text the list shows for y: the shortest decimal text with a "0" before
+// a leading point ("-0.5", "0.25", "1E-04").  Zero reads "0" (never "-0").
+// The dialog proposes y in plain decimals (lk::PlainNumStr), which the
+// learner can type and edit.
 std::string PointText(double y);
 
 // ---- The list of values ----------------------------------------------------

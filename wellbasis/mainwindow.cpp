@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -52,6 +53,24 @@ constexpr double kValueLabelRise = 0.7, kValueTickLength = 0.03;
 
 float LetterWidth(const Surface& p) { return p.TextWidth(QStringLiteral("A")); }
 float LetterHeight(const Surface& p) { return p.TextHeight(QStringLiteral("A")); }
+
+// How far right of the cursor a letter set by PrintVar in p's font reaches:
+// its advance, or its ink where the slant carries it further.  Measured on
+// a picture of its own, so nothing is drawn on p.
+float VarReach(const Surface& p, const QString& letter) {
+  constexpr int kProbe = 64;
+  Surface probe(kProbe, kProbe, p.Scale());
+  probe.FontName = p.FontName;
+  probe.FontSize = p.FontSize;
+  probe.FontBold = p.FontBold;
+  probe.FontItalic = p.FontItalic;
+  float x = 0;
+  PrintVar(probe, x, 0, letter);
+  for (int px = kProbe - 1; px >= 0; --px)
+    for (int py = 0; py < kProbe; ++py)
+      if (probe.PixelAt(px, py) != probe.BackColor()) return std::max(x, (px + 1) * probe.UnitsPerPixel());
+  return x;
+}
 
 }  // namespace
 
@@ -212,8 +231,11 @@ void mainWindow::Paint1(Surface& p) {
     float x = float(px(l.x)) - 0.5f * p.TextWidth(text);
     PrintText(p, x, float(py(kNumberTop)), text);
   }
-  float x = float(px(kLetterX));
-  PrintVar(p, x, float(py(kLetterTop)), QStringLiteral("x"));
+  // The letter of the axis stands at x = 1.06 where it fits; otherwise it
+  // moves left just enough to end inside the border.
+  const QString letter = QStringLiteral("x");
+  float x = std::min(float(px(kLetterX)), float(W_) - 2 * p.UnitsPerPixel() - VarReach(p, letter));
+  PrintVar(p, x, float(py(kLetterTop)), letter);
 
   p.Line(float(px(0)), float(py(0)), float(px(0)), float(py(kValueTop)));
   for (double v : kValueTicks) {
@@ -236,7 +258,7 @@ QString mainWindow::StrInput(InputMode mode) {
   entry.b = kEntryB;
   entry.kind = mode;
   if (mode == PointInput) {
-    if (y_ != 0) entry.proposal = Q(PointText(y_));
+    if (y_ != 0) entry.proposal = Q(PlainNumStr(y_));
   } else {
     if (N_ != 0) entry.proposal = NumStrQ(N_);
   }
@@ -326,7 +348,7 @@ void mainWindow::Exec13() {
     stage_ = AskPoint;
     return;
   }
-  const Checked<int> terms = CheckTerms(Val(S(text)));
+  const Checked<int> terms = CheckTerms(S(text));
   N_ = terms.value;
   if (!terms.accepted) {
     SoundDing();

@@ -307,7 +307,7 @@ void mainWindow::Exec12() {
   entry.b = 0.91f;
   QString text;
   for (;;) {
-    entry.proposal = Q(energyText(E_));
+    entry.proposal = Q(PlainNumStr(E_));
     text = StrInputOrEnd(*this, entry);
     // Above the top the top is offered; zero and below have no start
     // function (it needs ln E), so the ground state is offered instead.

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "numtext.h"
+
 namespace zonalpoly {
 
 namespace {
@@ -82,12 +84,8 @@ std::vector<PlotPoint> SumCurve(int N, double y) {
 double SumPointDue(int k) { return SumX(k) + 1.0; }
 
 Checked<int> CheckDegree(double value) {
-  // Decide on the rounded double; only a value known to be in range is
-  // converted to int.
-  const double n = roundHalfEven(value);
-  if (n > kMaxDegree) return {false, kMaxDegree};
-  if (!(n >= 0.0)) return {false, 0};  // negative or not a number
-  return {true, static_cast<int>(n)};
+  const lk::WholeEntry n = lk::WholeIn(value, 0, kMaxDegree);
+  return {n.where == lk::WholeEntry::Inside, n.value};
 }
 
 Checked<double> CheckPoint(double value) {
@@ -96,10 +94,8 @@ Checked<double> CheckPoint(double value) {
 }
 
 Checked<int> CheckTerms(double value) {
-  const double n = roundHalfEven(value);
-  if (n > kMaxTerms) return {false, kMaxTerms};
-  if (!(n >= kMinTerms)) return {false, kMinTerms};  // too few or not a number
-  return {true, static_cast<int>(n)};
+  const lk::WholeEntry n = lk::WholeIn(value, kMinTerms, kMaxTerms);
+  return {n.where == lk::WholeEntry::Inside, n.value};
 }
 
 int NextTerms(int N) {

@@ -171,7 +171,7 @@ QString mainWindow::StrInput(int kind) {
       entry.proposal = lk::NumStrQ(n_);
       break;
     case kAskPoint:
-      if (y_ != 0) entry.proposal = Q(lk::LeadZero(lk::NumStr(y_)));
+      if (y_ != 0) entry.proposal = Q(lk::PlainNumStr(y_));
       lk::WidenFactor = kPointWiden;
       break;
     case kAskTerms:

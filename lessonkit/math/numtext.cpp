@@ -21,24 +21,24 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The decimal digits of a finite non-negative a, d[0] standing at the place
 // 10^exp: rounded (exactly, halves to even on the binary value) to
-// `significant` digits, or with kShortest the shortest text that reads back
-// as a.  Zero gives no digits.
+// `significant` digits, or with kExactDigits all the digits of the binary value.
+// Zero gives no digits.
 struct Digits {
   std::string d;
   int exp = 0;
 };
 
-constexpr int kShortest = 0;
+// A double is a binary fraction, so its decimal expansion ends; the longest
+// (that of the largest subnormal) has 767 significant digits.
+constexpr int kExactDigits = 767;
 
 Digits ScientificDigits(double a, int significant) {
   Digits out;
   if (a == 0.0) return out;
-  std::array<char, 64> buf{};
-  const auto res =
-      significant == kShortest
-          ? std::to_chars(buf.data(), buf.data() + buf.size(), a, std::chars_format::scientific)
-          : std::to_chars(buf.data(), buf.data() + buf.size(), a, std::chars_format::scientific,
-                          significant - 1);
+  // "d." + the digits + "e-324"
+  std::array<char, kExactDigits + 16> buf{};
+  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), a, std::chars_format::scientific,
+                                 significant - 1);
   const char* p = buf.data();
   for (; p != res.ptr && *p != 'e'; ++p) {
     if (IsDigit(*p)) out.d.push_back(*p);
@@ -92,8 +92,8 @@ std::string ExponentDigits(int e, int minDigits) {
 // Str$ of classic BASIC without its leading blank, for up to `digits`
 // significant digits: fixed form from 0.001 up to (but not including) the
 // magnitude where the integer part would need more than `digits` digits,
-// exponent form otherwise.
-std::string ShortestText(double v, int digits) {
+// exponent form otherwise.  With `plain` it is always the fixed form.
+std::string ShortestText(double v, int digits, bool plain = false) {
   if (std::isnan(v)) return "NaN";
   // Infinity is shown as the largest finite value, as Val reads it back.
   if (std::isinf(v)) v = std::copysign(DBL_MAX, v);
@@ -101,7 +101,7 @@ std::string ShortestText(double v, int digits) {
   Digits x = ScientificDigits(std::fabs(v), digits);
   while (x.d.size() > 1 && x.d.back() == '0') x.d.pop_back();
   std::string out = v < 0 ? "-" : "";
-  if (x.exp >= -3 && x.exp < digits) {
+  if (plain || (x.exp >= -3 && x.exp < digits)) {
     for (int place = x.exp; place >= 0; --place) out.push_back(DigitAt(x, place));
     const int lastPlace = x.exp - static_cast<int>(x.d.size()) + 1;
     if (lastPlace < 0) {
@@ -270,6 +270,19 @@ std::int32_t Int(double v) { return ClampToInt<std::int32_t>(std::floor(v)); }
 
 std::string NumStr(double v) { return ShortestText(v, 15); }
 std::string NumStrSingle(float v) { return ShortestText(static_cast<double>(v), 7); }
+std::string PlainNumStr(double v) { return LeadZero(ShortestText(v, 15, true)); }
+
+WholeEntry WholeIn(double value, std::int32_t lo, std::int32_t hi) {
+  // Compared as doubles: only a value known to lie in lo .. hi is converted.
+  const double n = RoundHalfEven(value);
+  if (!(n >= lo)) return {WholeEntry::Below, lo};  // NaN too
+  if (n > hi) return {WholeEntry::Above, hi};
+  return {WholeEntry::Inside, static_cast<std::int32_t>(n)};
+}
+
+WholeEntry ReadWhole(std::string_view text, std::int32_t lo, std::int32_t hi) {
+  return WholeIn(Val(text), lo, hi);
+}
 
 std::string Trim(std::string_view text) {
   std::size_t b = 0, e = text.size();
@@ -309,11 +322,13 @@ std::string Format(double v, std::string_view pattern) {
   if (std::isnan(v)) return p.prefix + "NaN" + p.suffix;
   if (std::isinf(v)) v = std::copysign(DBL_MAX, v);
 
-  // The shown digits are rounded half away from zero on the value's shortest
-  // decimal text (the one that reads back as the same double), so that a
-  // value the lessons compute as 2.5 or 1.005 rounds as its text suggests,
-  // and large integers show no digits beyond those that identify the value.
-  Digits x = ScientificDigits(std::fabs(v), kShortest);
+  // The shown digits are rounded once, on the exact value of the double:
+  // rounding a shorter text of it would round twice (e^0.75 =
+  // 2.11700001661267478... has the shortest text 2.117000016612675, which
+  // would show ...268 with 14 decimals).  Exact halves, which only values
+  // such as 2.5 or 0.125 have, go away from zero.
+  Digits x = ScientificDigits(std::fabs(v), kExactDigits);
+  while (!x.d.empty() && x.d.back() == '0') x.d.pop_back();
   std::string body;
   if (p.sci) {
     // One integer digit, non-zero unless v is 0, and fracPlaces decimals; a

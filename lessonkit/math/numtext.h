@@ -34,6 +34,24 @@ std::string NumStr(double v);
 // from 1E+7 on it uses the exponent form ("1.234568E+07").
 std::string NumStrSingle(float v);
 
+// The NumStr digits written out without an exponent and with a "0" before a
+// leading point: a text a learner can type into a number box and edit, as
+// the dialogs propose it ("0.0001", "-0.5", "1.9"; 0 and -0 give "0").
+std::string PlainNumStr(double v);
+
+// A whole number a learner typed, read against the range lo .. hi (lo <= hi)
+// the lesson accepts: the leading number part (Val) rounded to the nearest
+// integer, halves to even.  The range is checked before any conversion to
+// an integer, so an entry such as "-999...9" or "1e400" stays Below or Above
+// and never turns into the integer limits.
+struct WholeEntry {
+  enum Where { Below, Inside, Above } where;
+  std::int32_t value;  // Inside: the entry; Below: lo; Above: hi
+};
+WholeEntry ReadWhole(std::string_view text, std::int32_t lo, std::int32_t hi);
+// The same for a value already read (NaN counts as below the range).
+WholeEntry WholeIn(double value, std::int32_t lo, std::int32_t hi);
+
 // Trimmed; a leading "." becomes "0.", a leading "-." becomes "-0."; a text
 // without "." gets ".0" appended ("3" -> "3.0"), in an exponent form to its
 // mantissa ("1E-20" -> "1.0E-20").
@@ -55,8 +73,11 @@ std::string LeadZero(std::string_view text);
 // digits (so "#.##" of 0.5 gives ".5"); after the point the placeholders give
 // the most decimals and the last "0" the least.  An exponent pattern shows one
 // integer digit (0 only for the value 0, with exponent 0) and at least one
-// exponent digit.  Digits are rounded half away from zero on the value's
-// shortest round-trip decimal text (so 2.5 with "0" gives "3").  A minus sign
+// exponent digit.  The digits shown are those of the double's exact binary
+// value, rounded once to the places shown (e^0.75 = 2.1170000166126747...
+// gives "2.11700001661267" with 14 decimals; 1.005, stored as
+// 1.00499999999999989..., gives "1.00" with two); an exact half, as in 2.5 or
+// 0.125, rounds away from zero (2.5 with "0" gives "3").  A minus sign
 // stands right before the digits and is left out when all shown digits are
 // zero.  NaN gives "NaN" between the copied texts, an infinity is formatted as
 // the largest finite double; a pattern without "0" or "#" is copied and

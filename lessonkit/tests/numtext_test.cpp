@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iomanip>
 #include <limits>
 #include <random>
 #include <string>
@@ -267,6 +268,79 @@ TEST(NumtextNumStr, ReadsBackWithinFifteenDigits) {
   }
 }
 
+TEST(NumtextRound, WholeEntriesStayInTheLessonsRange) {
+  using W = lk::WholeEntry;
+  struct Case {
+    std::string text;
+    std::int32_t lo, hi;
+    W::Where where;
+    std::int32_t value;
+  };
+  const std::string nines(300, '9');
+  for (const Case& c : std::vector<Case>{
+           {"-" + nines, -20, 20, W::Below, -20},
+           {nines, -20, 20, W::Above, 20},
+           {"1e400", 100, 5000, W::Above, 5000},
+           {"-1e400", 100, 5000, W::Below, 100},
+           {"1e-400", 2, 11, W::Below, 2},
+           {"-", 0, 20, W::Inside, 0},
+           {"", 1, 1000, W::Below, 1},
+           {",", -20, 20, W::Inside, 0},
+           {"-0", -20, 20, W::Inside, 0},
+           {"2147483648", -20, 20, W::Above, 20},
+           {"-2147483649", -2147483647 - 1, 2147483647, W::Below, -2147483647 - 1},
+           {"2147483647", -2147483647 - 1, 2147483647, W::Inside, 2147483647},
+           {"1.5", 0, 20, W::Inside, 2},  // halves to even
+           {"2.5", 0, 20, W::Inside, 2},
+           {"-2.5", -20, 20, W::Inside, -2},
+           {"20.5", 0, 20, W::Inside, 20},
+           {"20.51", 0, 20, W::Above, 20},
+           {"-0.5", 0, 20, W::Inside, 0},
+           {"-0.51", 0, 20, W::Below, 0},
+           {"3,7", 0, 20, W::Inside, 3},
+           {"21,7", 0, 20, W::Above, 20},
+           {"99", 100, 5000, W::Below, 100},
+           {"5001", 100, 5000, W::Above, 5000},
+           {"0." + std::string(100000, '0') + "1", -5, 5, W::Inside, 0},
+           {std::string(100000, '7'), 2, 11, W::Above, 11},
+           {std::string(100000, '-'), 2, 11, W::Below, 2},
+           {"1" + std::string(100000, 'x'), 2, 11, W::Below, 2},
+           {"\xEF\xBC\x95", 2, 11, W::Below, 2},  // a full-width 5 is no digit
+       }) {
+    const W got = lk::ReadWhole(c.text, c.lo, c.hi);
+    EXPECT_EQ(got.where, c.where) << '"' << c.text.substr(0, 40) << '"';
+    EXPECT_EQ(got.value, c.value) << '"' << c.text.substr(0, 40) << '"';
+  }
+  EXPECT_EQ(lk::WholeIn(kNaN, 3, 9).where, W::Below);
+}
+
+TEST(NumtextTexts, PlainNumStrHasNoExponent) {
+  for (const TextCase& c : std::vector<TextCase>{
+           {0.0001, "0.0001"},
+           {-0.0001, "-0.0001"},
+           {1e-20, "0.00000000000000000001"},
+           {-0.5, "-0.5"},
+           {1.9, "1.9"},
+           {0.0, "0"},
+           {-0.0, "0"},
+           {2.0 / 3.0, "0.666666666666667"},
+           {1.5e20, "150000000000000000000"},
+           {1234567890123456.0, "1234567890123460"},
+       }) {
+    EXPECT_EQ(lk::PlainNumStr(c.v), c.expected) << c.v;
+  }
+  // Whatever the magnitude, the text reads back as the value NumStr shows.
+  std::mt19937_64 rng(5);
+  std::uniform_real_distribution<double> mant(1.0, 10.0);
+  std::uniform_int_distribution<int> ex(-300, 300);
+  for (int k = 0; k < 2000; ++k) {
+    const double v = (k % 2 ? -1.0 : 1.0) * mant(rng) * std::pow(10.0, ex(rng));
+    const std::string s = lk::PlainNumStr(v);
+    ASSERT_EQ(s.find_first_not_of("-.0123456789"), std::string::npos) << s;
+    EXPECT_EQ(Val(s), Val(NumStr(v))) << s;
+  }
+}
+
 TEST(NumtextTexts, TrimLeadZeroFixNumStr) {
   EXPECT_EQ(lk::Trim("  a b \t"), "a b");
   EXPECT_EQ(lk::Trim("\t\t "), "");
@@ -317,7 +391,7 @@ TEST(NumtextFormat, ExponentPatterns) {
       {"#.00E+###", 1.7014118346046923e38, "1.70E+38"},
       {"#.00E+###", 8.98846567431158e307, "8.99E+307"},
       {"#.000E+###", DBL_MAX, "1.798E+308"},
-      {"#.000E+###", 1.2345e-100, "1.235E-100"},  // half away on "1.2345"
+      {"#.000E+###", 1.2345e-100, "1.234E-100"},  // stored as 1.23449999...e-100
       {"0.0E-00", 1.2e-5, "1.2E-05"},
       {"0.0E-00", 12.0, "1.2E01"},
       {"0.0E-00", 0.04487, "4.5E-02"},
@@ -340,8 +414,8 @@ TEST(NumtextFormat, ExponentPatterns) {
       {"0.00E-##", -3.456e-4, "-3.46E-4"},
       {"0.00E-##", 70.0, "7.00E1"},
       {"0.00e-##", 70.0, "7.00e1"},
-      // The shortest text of the smallest subnormal is "5e-324".
-      {"#.00E+##", std::numeric_limits<double>::denorm_min(), "5.00E-324"},
+      // The smallest subnormal is 4.9406564584124654...e-324 (shortest "5e-324").
+      {"#.00E+##", std::numeric_limits<double>::denorm_min(), "4.94E-324"},
   });
 }
 
@@ -373,7 +447,7 @@ TEST(NumtextFormat, FixedPatterns) {
       {"#.#######", 3.0, "3."},
       {"#0.###", 3.0, "3."},
       {"#0.###", 0.5, "0.5"},
-      {"#0.###", 1.2345, "1.235"},  // half away on "1.2345"
+      {"#0.###", 1.2345, "1.234"},  // stored as 1.23449999...
       {"#0.###", -2.0004, "-2."},
       {"0.0", 0.5, "0.5"},
       {"0.0", -0.5, "-0.5"},
@@ -426,26 +500,115 @@ TEST(NumtextFormat, ExtremesDoNotBreak) {
   EXPECT_EQ(Format(2.0, "abc"), "abc2");
 }
 
-TEST(NumtextFormat, AgreesWithStandardRoundingAwayFromTies) {
-  // For values whose decimal text is not at a tie, rounding the text and
-  // printf-style rounding of the binary value agree.
-  std::mt19937_64 rng(99);
-  std::uniform_real_distribution<double> dist(-1000.0, 1000.0);
-  for (int k = 0; k < 2000; ++k) {
-    const double v = dist(rng);
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.5f", v);
-    std::string expected = buf;
-    if (expected == "-0.00000") expected = "0.00000";
-    EXPECT_EQ(Format(v, "#0.00000"), expected) << v;
-    std::snprintf(buf, sizeof buf, "%.3E", v);  // d.dddE+XX
-    std::string e = buf;
-    const std::size_t ep = e.find('E');
-    const int x = std::stoi(e.substr(ep + 1));
-    const std::string expSci = e.substr(0, ep) + "E" + (x < 0 ? "-" : "+") +
-                               (std::abs(x) < 10 ? "0" : "") + std::to_string(std::abs(x));
-    EXPECT_EQ(Format(v, "0.000E+00"), expSci) << v;
+// The digits Format shows against glibc's printf, which rounds the exact
+// binary value once (ties to even).  Format rounds an exact half away from
+// zero, so a value exactly halfway at the last shown place is nudged one ulp
+// away from zero before printf sees it.
+struct Rounding {
+  double v;
+  bool sci;      // "0.000E+00" and "%.*E", else "0.000" and "%.*f"
+  int decimals;
+};
+
+std::string PatternOf(const Rounding& r) {
+  std::string p = "0";
+  if (r.decimals > 0) p += "." + std::string(std::size_t(r.decimals), '0');
+  return r.sci ? p + "E+00" : p;
+}
+
+// Whether |v| lies exactly halfway between two values shown with r's places.
+bool ExactHalf(const Rounding& r) {
+  if (r.v == 0 || !std::isfinite(r.v)) return false;
+  std::vector<char> buf(1000);
+  std::snprintf(buf.data(), buf.size(), "%.800e", std::fabs(r.v));  // every digit of a double
+  const std::string s = buf.data();
+  const std::string digits = s.substr(0, 1) + s.substr(2, s.find('e') - 2);
+  const int exp10 = std::atoi(s.c_str() + s.find('e') + 1);
+  const long keep = r.sci ? r.decimals + 1 : exp10 + 1L + r.decimals;
+  if (keep < 0 || keep >= long(digits.size()) || digits[std::size_t(keep)] != '5') return false;
+  return digits.find_first_not_of('0', std::size_t(keep) + 1) == std::string::npos;
+}
+
+std::string Printf(const Rounding& r) {
+  double a = std::fabs(r.v);
+  if (ExactHalf(r)) a = std::nextafter(a, kInf);
+  std::vector<char> buf(400);
+  std::snprintf(buf.data(), buf.size(), r.sci ? "%.*E" : "%.*f", r.decimals, a);
+  const std::string s = buf.data();
+  const bool allZero = s.find_first_of("123456789") >= (r.sci ? s.find('E') : s.size());
+  return (r.v < 0 && !allZero ? "-" : "") + s;
+}
+
+TEST(NumtextFormat, RoundsTheExactValueOnce) {
+  std::vector<Rounding> cases = {
+      {std::exp(0.75), false, 14},  // 2.11700001661267478..., shortest text ...675
+      {std::exp(0.75), true, 14},
+      {1.005, false, 2},            // 1.00499999999999989...
+      {-1.005, false, 2},
+      {1.2345, false, 3},
+      {1.2345e-100, true, 3},
+      {2.675, false, 2},
+      {0.125, false, 2},            // exact halves: away from zero
+      {-0.125, false, 2},
+      {2.5, false, 0},
+      {-2.5, false, 0},
+      {0.5, false, 0},
+      {1.25, false, 1},
+      {9.5, true, 0},
+      {4503599627370496.5, false, 0},
+      {0.0, false, 3},
+      {0.0, true, 2},
+      {-0.0000049, false, 5},
+      {std::numeric_limits<double>::denorm_min(), true, 2},
+      {std::numeric_limits<double>::denorm_min(), true, 40},
+      {DBL_MAX, false, 2},
+      {DBL_MAX, true, 16},
+      {DBL_MIN, true, 25},
+      {1e23, false, 0},
+      {0.1, false, 30},
+  };
+  std::mt19937_64 rng(20240611);
+  std::uniform_int_distribution<int> places(0, 17), length(2, 17), tens(-20, 20);
+  for (int k = 0; k < 22000; ++k) {
+    switch (k % 3) {
+      case 0: {  // any double
+        const std::uint64_t bits = rng();
+        double v;
+        std::memcpy(&v, &bits, sizeof v);
+        if (!std::isfinite(v)) v = 1.0 / 3.0;
+        cases.push_back({v, k % 2 == 0, places(rng)});
+        break;
+      }
+      case 1: {  // a short decimal whose text ends in 5 right after the last shown place
+        const int n = length(rng);
+        std::string digits;
+        for (int i = 1; i < n; ++i) digits.push_back(char('0' + rng() % 10));
+        digits[0] = char('1' + rng() % 9);
+        const int e = tens(rng);
+        const std::string text = digits + "5e" + std::to_string(e - n + 1);
+        double v = 0;
+        std::from_chars(text.data(), text.data() + text.size(), v);
+        const bool sci = rng() % 2 == 0;
+        const int shown = sci ? n - 2 : n - 2 - e;
+        if (shown >= 0) cases.push_back({rng() % 2 ? -v : v, sci, shown});
+        break;
+      }
+      default:  // a binary fraction: exact halves and their neighbours
+        cases.push_back({std::ldexp(double(rng() % 100000), -int(rng() % 12)), false, int(rng() % 4)});
+        break;
+    }
   }
+  int differ = 0, halves = 0;
+  for (const Rounding& r : cases) {
+    halves += ExactHalf(r);
+    const std::string expected = Printf(r), got = Format(r.v, PatternOf(r));
+    if (got != expected && ++differ <= 10)
+      ADD_FAILURE() << std::setprecision(17) << r.v << " with \"" << PatternOf(r) << "\": " << got
+                    << ", correctly rounded " << expected;
+  }
+  EXPECT_EQ(differ, 0) << "of " << cases.size();
+  EXPECT_GT(halves, 1000);  // the sample does reach the exact halves
+  EXPECT_EQ(Format(std::exp(0.75), "0.#############0"), "2.11700001661267");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 #include <numbers>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -193,42 +194,32 @@ TEST(MinimaxfitGrids, TableRunsOverTheIntervalWithTheMiddleInTheCentre) {
 
 // ---- Entries --------------------------------------------------------------
 
-TEST(MinimaxfitEntries, DegreesUpToTwentyIncludingNegative) {
+TEST(MinimaxfitEntries, DegreesAndTruncationsStayInTheLessonsRange) {
   struct Case {
-    double value;
+    int kind;  // 0: a degree of section 1
+    std::string entry;
     bool accepted;
-    int degree;
+    int value;
   };
-  const Case cases[] = {{0, true, 0},     {20, true, 20},      {21, false, 20},  {20.5, true, 20},
-                        {2.5, true, 2},   {3.5, true, 4},      {-2, true, -2},   {1e300, false, 20},
-                        {20.6, false, 20}, {-1e300, true, INT_MIN}, {-0.0, true, 0}};
-  for (const Case& c : cases) {
-    const auto d = mm::CheckDegree(c.value);
-    EXPECT_EQ(d.accepted, c.accepted) << c.value;
-    EXPECT_EQ(d.value, c.degree) << c.value;
-  }
-}
-
-TEST(MinimaxfitEntries, TruncationDegreesPerKind) {
-  struct Case {
-    int kind;
-    double value;
-    bool accepted;
-    int M;
-  };
+  const std::string nines(300, '9');
   const Case cases[] = {
-      {1, 9, true, 9},    {1, 1, false, 2},   {1, 12, false, 11}, {1, 2, true, 2},
-      {1, 11, true, 11},  {1, 0, false, 2},   {1, 1e20, false, 11}, {1, -1e20, false, 2},
-      {3, 1, false, 2},   {3, 12, false, 11}, {3, 10.5, true, 10},
+      {0, "0", true, 0},      {0, "20", true, 20},    {0, "21", false, 20},  {0, "20.5", true, 20},
+      {0, "2.5", true, 2},    {0, "3.5", true, 4},    {0, "-2", true, -2},   {0, "1e300", false, 20},
+      {0, "20.6", false, 20}, {0, "-0", true, 0},     {0, "3,7", true, 3},   {0, "-20", true, -20},
+      {0, "-21", false, -20}, {0, "-" + nines, false, -20}, {0, nines, false, 20},
+      {0, "-2147483648", false, -20},  {0, "2147483648", false, 20},
+      {1, "9", true, 9},      {1, "1", false, 2},     {1, "12", false, 11},  {1, "2", true, 2},
+      {1, "11", true, 11},    {1, "0", false, 2},     {1, "", false, 2},     {1, nines, false, 11},
+      {3, "1", false, 2},     {3, "12", false, 11},   {3, "10.5", true, 10}, {3, "-" + nines, false, 2},
       // kind 2: even entries are lowered by one first
-      {2, 10, true, 9},   {2, 12, true, 11},  {2, 13, false, 11}, {2, 4, true, 3},
-      {2, 2, false, 3},   {2, 1, false, 3},   {2, 0, false, 3},   {2, 9, true, 9},
-      {2, 1e20, false, 11}, {2, -1e20, false, 3},
+      {2, "10", true, 9},     {2, "12", true, 11},    {2, "13", false, 11},  {2, "4", true, 3},
+      {2, "2", false, 3},     {2, "1", false, 3},     {2, "0", false, 3},    {2, "9", true, 9},
+      {2, nines, false, 11},  {2, "-" + nines, false, 3},
   };
   for (const Case& c : cases) {
-    const auto m = mm::CheckTruncation(c.kind, c.value);
-    EXPECT_EQ(m.accepted, c.accepted) << c.kind << " " << c.value;
-    EXPECT_EQ(m.value, c.M) << c.kind << " " << c.value;
+    const auto m = c.kind == 0 ? mm::CheckDegree(c.entry) : mm::CheckTruncation(c.kind, c.entry);
+    EXPECT_EQ(m.accepted, c.accepted) << c.kind << " \"" << c.entry.substr(0, 20) << '"';
+    EXPECT_EQ(m.value, c.value) << c.kind << " \"" << c.entry.substr(0, 20) << '"';
   }
   EXPECT_EQ(mm::RememberedIndex(1, 9), 10);
   EXPECT_EQ(mm::RememberedIndex(2, 9), 11);
@@ -303,7 +294,10 @@ TEST(MinimaxfitTexts, CellsSignsAndZeros) {
   EXPECT_EQ(mm::ValueCell(-0.5, "#.00000").sign, mm::Cell::Negative);
   EXPECT_EQ(mm::ValueCell(-0.5, "#.00000").text, "0.50000");
   EXPECT_EQ(mm::ValueCell(std::log(1.25), "0.#############0").text, "0.22314355131421");
-  EXPECT_EQ(mm::ValueCell(-1.2345e-6, "0.000E+00").text, "1.235E-06");
+  // e^0.75 in the table of kind 3 is 2.11700001661267478...: rounded once.
+  EXPECT_EQ(mm::ValueCell(mm::func(3, mm::TableX(-1, 1, 6)), "0.#############0").text, "2.11700001661267");
+  // -1.2345e-6 is stored as -1.23449999999999999654...e-6.
+  EXPECT_EQ(mm::ValueCell(-1.2345e-6, "0.000E+00").text, "1.234E-06");
   EXPECT_EQ(mm::ValueCell(0.0, "0.000E+00").text, "0.0");
   EXPECT_EQ(mm::LegendDegree(3), " 3");
   EXPECT_EQ(mm::LegendDegree(0), " 0");

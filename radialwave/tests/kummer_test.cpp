@@ -298,10 +298,48 @@ TEST(RadialwaveCore, TransformationOfHugeOrPoleArgumentsIsNotTrusted) {
   EXPECT_FALSE(Transform(1, -3, 1).trusted);
   EXPECT_FALSE(Transform(-1e9, 2, 5).trusted);
   EXPECT_FALSE(Transform(1.7e308, 2, 1).trusted);
-  // M(-1, 2, 2) = 0 makes the right side exactly 0: no deviation to speak of.
-  const KummerSides node = Transform(3, 2, 2);
-  EXPECT_EQ(node.Rt, 0.0);
-  EXPECT_FALSE(node.trusted);
+  EXPECT_FALSE(CompareSides(INFINITY, 1).trusted);
+  EXPECT_FALSE(CompareSides(1, NAN).trusted);
+}
+
+// Cancellation is shown, not refused: deviations beyond the single and the
+// double range, and quotients by an exact 0, all get a text.
+TEST(RadialwaveCore, EveryDeviationOfFiniteSidesHasItsText) {
+  struct Case {
+    double L, Rt;
+    const char* d;
+    const char* precision;
+  };
+  const Case cases[] = {
+      {0.6321205588285578, 0.6321205588285578, "0.00E0", "0.00E0"},
+      {0, 0, "0.00E0", "0.00E0"},
+      {1, 0.5, "1.00E0", "1.00E0"},
+      {1.0000001, 1, "1.00E-7", "1.00E-7"},
+      // "100,1,100": L / Rt - 1 = -1.7518...e86 lies beyond the single range.
+      {5.8351196128406927e92, -3330897.4561645654, "-1.75E86", "3.00E-7"},
+      {1.5, 1e-200, "1.50E200", "1.00E200"},
+      // Beyond the double range: -2.4999...e509, and |d / L| = 2.5000...e259.
+      {1e250, -4e-260, "-2.50E509", "2.50E259"},
+      {9.996e300, 1e-10, "1.00E311", "1.00E10"},
+      {-3e-300, 2e20, "-1.00E0", "3.33E299"},
+      // |d / L| = 1 / 9.99988671826831e-321 = 1.0000113e320.
+      {1e-320, 1, "-1.00E0", "1.00E320"},
+      {0, 4.3161626712631168e-17, "-1.00E0", "∞"},
+      {-1.5511666696814426e-16, 0.0, "-∞", "∞"},
+      {2.0, -0.0, "-∞", "∞"},
+  };
+  for (const Case& c : cases) {
+    const KummerSides k = CompareSides(c.L, c.Rt);
+    EXPECT_TRUE(k.trusted) << c.L << " " << c.Rt;
+    EXPECT_EQ(DeviationText(k), c.d) << c.L << " " << c.Rt;
+    EXPECT_EQ(PrecisionText(k), c.precision) << c.L << " " << c.Rt;
+  }
+  // The triples behind them: the far alternating side, and a node of the
+  // right side (M(-1, 2, 2) = 0).
+  EXPECT_TRUE(Transform(100, 1, 100).trusted);
+  EXPECT_TRUE(Transform(1, 1, 600).trusted);
+  EXPECT_EQ(Transform(3, 2, 2).Rt, 0.0);
+  EXPECT_TRUE(Transform(3, 2, 2).trusted);
 }
 
 TEST(RadialwaveCore, TriplesAreParsedAndPolesOfCRefused) {

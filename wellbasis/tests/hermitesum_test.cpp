@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 using namespace wellbasis;
@@ -213,14 +214,16 @@ TEST(WellbasisEntry, PointRange) {
 
 TEST(WellbasisEntry, TermsRange) {
   struct Case {
-    double in;
+    std::string in;
     bool accepted;
     int value;
   };
-  const Case cases[] = {{99, false, 100},   {100, true, 100},     {5000, true, 5000},
-                        {5001, false, 5000}, {0, false, 100},     {-7, false, 100},
-                        {1e20, false, 5000}, {2345, true, 2345},  {99.5, true, 100},
-                        {100.5, true, 100},  {4999.6, true, 5000}};
+  const Case cases[] = {{"99", false, 100},    {"100", true, 100},      {"5000", true, 5000},
+                        {"5001", false, 5000}, {"0", false, 100},       {"-7", false, 100},
+                        {"1e20", false, 5000}, {"2345", true, 2345},    {"99.5", true, 100},
+                        {"100.5", true, 100},  {"4999.6", true, 5000},  {"", false, 100},
+                        {std::string(300, '9'), false, 5000},
+                        {"-" + std::string(300, '9'), false, 100}};
   for (const Case& c : cases) {
     const Checked<int> r = CheckTerms(c.in);
     EXPECT_EQ(r.accepted, c.accepted) << c.in;

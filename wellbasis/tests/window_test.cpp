@@ -169,7 +169,7 @@ TEST(WellbasisWindow, PlotFrameAndMapping) {
   std::vector<int> edges;
   Color border = 0, axis = 0, longTick = 0, shortTickTop = 0, shortTickLow = 0, valueAxis = 0,
         back = 0;
-  int labelInk = -1;
+  int labelInk = -1, letterInk = -1, letterAtBorder = -1;
   learner.pressKey().atDialog([&](QWidget*) {
     const lk::Surface& s = w->pic(1)->surface();
     picSize = QSize(s.WidthPx(), s.HeightPx());
@@ -184,6 +184,11 @@ TEST(WellbasisWindow, PlotFrameAndMapping) {
     // The label "10" left of the value axis, above its tick.
     labelInk = CountPixels(s, w->px(-0.2), w->py(10.9), w->px(0), w->py(9.6),
                            [](Color c) { return c == lk::RGB(51, 51, 51); });
+    // The axis letter below the right end is drawn clear of the border.
+    const auto ink = [](Color c) { return c != lk::col::PlotBack; };
+    const int right = s.WidthPx() - 1, top = w->py(-0.4), bottom = w->py(-2.5);
+    letterInk = CountPixels(s, w->px(1.04), top, right - 1, bottom, ink);
+    letterAtBorder = CountPixels(s, right - 1, top, right, bottom, ink);
   }).cancel();
   RunLesson(*w);
 
@@ -197,6 +202,8 @@ TEST(WellbasisWindow, PlotFrameAndMapping) {
   EXPECT_EQ(valueAxis, lk::RGB(51, 51, 51));
   EXPECT_EQ(back, lk::col::PlotBack);
   EXPECT_GT(labelInk, 5);
+  EXPECT_GT(letterInk, 5);
+  EXPECT_EQ(letterAtBorder, 0);
 }
 
 // y = -0.5, N = 100: the curve in blue where S_100 belongs, its rows in the
@@ -256,14 +263,17 @@ TEST(WellbasisWindow, EntriesOutOfRangeAreOfferedTheNearestAllowed) {
       .type(QString()).atDialog(note)                // back to y, offered nothing
       .type(QStringLiteral("2")).atDialog(note)      // accepted at the edge
       .type(QStringLiteral("100")).atDialog(note)    // the lower end accepted
+      .type(QString()).atDialog(note)                // back to y
+      .type(QStringLiteral("0.0001")).atDialog(note) // a tiny y; N asked
+      .type(QString()).atDialog(note)                // y offered as it can be typed
       .cancel();
   RunLesson(*w);
 
   EXPECT_EQ(learner.proposals, (QStringList{"-0.5", "1.9", "-1.9", "100", "100", "5000", "5000",
-                                            "", "5000", "100"}));
-  EXPECT_EQ(rows, (std::vector<int>{0, 0, 1, 1, 1, 2, 2, 3, 4}));
+                                            "", "5000", "100", "2", "100", "0.0001"}));
+  EXPECT_EQ(rows, (std::vector<int>{0, 0, 1, 1, 1, 2, 2, 3, 4, 4, 5, 5}));
   EXPECT_EQ(Dings() - dings, 4);
-  EXPECT_EQ(w->pointY(), 2.0);
+  EXPECT_EQ(w->pointY(), 0.0001);
   EXPECT_EQ(w->terms(), 100);
 }
 
