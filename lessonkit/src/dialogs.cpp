@@ -106,9 +106,9 @@ FrmHitKey::FrmHitKey(QWidget* owner) : PromptWindow(owner) {
   lblHitKey->setAttribute(Qt::WA_TransparentForMouseEvents);
   resize(240, 30);
   setFocusPolicy(Qt::StrongFocus);
-  timer1_ = new QTimer(this);
+  timer1_ = new LessonTimer(this);
   timer1_->setInterval(100);
-  connect(timer1_, &QTimer::timeout, this, [this] {
+  connect(timer1_, &LessonTimer::timeout, this, [this] {
     double elapsed = double(GetTickCount() - start_) / 1000.0;
     if (elapsed > AutoWait) {
       AutoWait = 0;

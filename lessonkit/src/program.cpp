@@ -23,6 +23,7 @@ struct ClockState {
   qint64 baseReal = 0;   // real nanoseconds at that moment
   bool jumping = false;
   bool paused = false;   // the clock stands at base
+  bool stepped = false;  // the clock moves only by steps and jumps
 };
 
 ClockState& Clock() {
@@ -53,7 +54,7 @@ void SleepUntilEventOr(qint64 realMs) {
 
 double Now() {
   ClockState& c = Clock();
-  if (c.paused) return c.base;
+  if (c.paused || c.stepped) return c.base;
   qint64 ns = c.real.nsecsElapsed();
   return c.base + double(ns - c.baseReal) * 1e-9 * c.speed;
 }
@@ -72,6 +73,71 @@ void SetSpeed(double factor) {
 double Speed() { return Clock().speed; }
 
 void SetJumpingClock(bool on) { Clock().jumping = on; }
+
+namespace {
+std::vector<QPointer<LessonTimer>>& Timers() {
+  static std::vector<QPointer<LessonTimer>> timers;
+  return timers;
+}
+}  // namespace
+
+void SetSteppedClock(bool on) {
+  ClockState& c = Clock();
+  if (on == c.stepped) return;
+  if (on) {
+    c.base = Now();
+  } else {
+    c.baseReal = c.real.nsecsElapsed();
+  }
+  c.stepped = on;
+}
+
+bool SteppedClock() { return Clock().stepped; }
+
+void StepClock(double seconds) {
+  if (!Clock().stepped || !(seconds > 0)) return;
+  Clock().base += seconds;
+  std::erase_if(Timers(), [](const QPointer<LessonTimer>& t) { return t.isNull(); });
+  const std::vector<QPointer<LessonTimer>> timers = Timers();
+  for (const QPointer<LessonTimer>& t : timers)
+    if (t) t->FireIfDue(Now());
+}
+
+LessonTimer::LessonTimer(QObject* parent) : QObject(parent), timer_(new QTimer(this)) {
+  connect(timer_, &QTimer::timeout, this, &LessonTimer::timeout);
+  Timers().emplace_back(this);
+}
+
+LessonTimer::~LessonTimer() {
+  std::erase_if(Timers(), [this](const QPointer<LessonTimer>& t) { return t.isNull() || t == this; });
+}
+
+void LessonTimer::start(int ms) {
+  interval_ = ms;
+  stepped_ = SteppedClock();
+  if (stepped_) {
+    timer_->stop();
+    due_ = Now() + ms / 1000.0;
+  } else {
+    timer_->start(ms);
+  }
+}
+
+void LessonTimer::stop() {
+  timer_->stop();
+  stepped_ = false;
+}
+
+bool LessonTimer::isActive() const { return stepped_ || timer_->isActive(); }
+
+void LessonTimer::FireIfDue(double now) {
+  if (!stepped_ || now < due_) return;
+  // Like a timer of the window system: one tick however late, the next one
+  // an interval on.
+  due_ = now + interval_ / 1000.0;
+  QMetaObject::invokeMethod(
+      this, [this] { if (stepped_) emit timeout(); }, Qt::QueuedConnection);
+}
 
 void SetPaused(bool on) {
   ClockState& c = Clock();

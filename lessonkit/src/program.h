@@ -14,6 +14,8 @@
 
 #include <QObject>
 
+class QTimer;
+
 class QWidget;
 #include <cstdint>
 #include <functional>
@@ -32,6 +34,15 @@ double Speed();
 // In a test: paced waits jump the clock to their deadline at once instead of
 // sleeping (time-outs of prompts still run, at the clock's speed).
 void SetJumpingClock(bool on);
+// In a random-input test: the lesson clock stands between the steps the test
+// makes with StepClock, and the lesson timers fall due on those steps only,
+// so a run of seeded events does the same on an idle and on a loaded machine.
+// Paced waits still jump.
+void SetSteppedClock(bool on);
+bool SteppedClock();
+// Moves the stepped clock on and lets the lesson timers that fell due fire
+// (from the event loop, as a timer would).
+void StepClock(double seconds);
 // Stops and restarts the lesson clock.  While it stands, every paced drawing,
 // animation and prompt time-out stands too, and after the restart they go on
 // from where they were, without a jump.
@@ -81,6 +92,32 @@ class ModalScope {
 QWidget* ModalWidget();
 // True when input to w must wait for the open modal prompt or dialog.
 bool BlockedByModal(const QWidget* w);
+
+// A timer of the lessons (a stage machine's tick, a prompt's time-out): a
+// QTimer of the given real interval, except under the stepped clock, where
+// it falls due on the clock's steps, as much lesson time apart.
+class LessonTimer : public QObject {
+  Q_OBJECT
+ public:
+  explicit LessonTimer(QObject* parent = nullptr);
+  ~LessonTimer() override;
+  void setInterval(int ms) { interval_ = ms; }
+  void start(int ms);
+  void start() { start(interval_); }
+  void stop();
+  bool isActive() const;
+  // Under the stepped clock: fires (queued) when due at the clock's time.
+  void FireIfDue(double now);
+
+ signals:
+  void timeout();
+
+ private:
+  QTimer* timer_;
+  int interval_ = 0;
+  bool stepped_ = false;  // started under the stepped clock
+  double due_ = 0;
+};
 
 // Emits ended() once per end of the program; main() quits on it.
 class ProgramSignals : public QObject {
