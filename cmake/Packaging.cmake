@@ -78,7 +78,7 @@ install(FILES ${staged}/${LESSONS_APPSTREAM_ID}.metainfo.xml DESTINATION ${CMAKE
 set(CPACK_PACKAGE_NAME lessons)
 set(CPACK_PACKAGE_VENDOR "The lessons authors")
 set(CPACK_PACKAGE_CONTACT "${LESSONS_MAINTAINER}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "lessons of applied mathematics for physics, in Japanese")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Japanese lessons of applied mathematics for physics")
 set(CPACK_PACKAGE_DESCRIPTION
     "Thirteen small desktop programs that go with a textbook of applied
 mathematics for physics, for students who read the book and for teachers
@@ -95,7 +95,7 @@ The launcher lessonshelf lists the lessons in the book's order and starts
 them at 100, 125, 150 or 200 % for a projector. Every program has a menu
 entry in English and Japanese and answers --help.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_HOMEPAGE_URL "${LESSONS_HOMEPAGE}")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${LESSONS_HOMEPAGE}")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

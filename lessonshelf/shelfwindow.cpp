@@ -22,7 +22,7 @@
 namespace {
 constexpr int kIconSize = 48;
 // The size the launcher asks for; a smaller screen gets less, and the list scrolls.
-constexpr QSize kWish(620, 820);
+constexpr QSize kWish(620, 880);
 // A second start of the same lesson within this time is the same request
 // (a double Enter), not a wish for two windows.
 constexpr qint64 kRestartGuardMs = 1000;
