@@ -1,16 +1,20 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QPointer>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include "catalog.h"
 
 namespace lk {
 
@@ -170,20 +174,113 @@ double SlowerSpeed(double current) {
   return kSpeedSteps[0];
 }
 
-void ApplyCommandLine(int argc, char** argv) {
+namespace {
+
+// Qt's own options, which QApplication reads (with one dash or two); those
+// in the first list take a value.
+bool IsQtOption(const std::string& name, bool* takesValue) {
+  static const char* const withValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                          "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
+                                          "display", "geometry", "style", "stylesheet", "name", "title",
+                                          "visual"};
+  static const char* const alone[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+  *takesValue = std::any_of(std::begin(withValue), std::end(withValue),
+                            [&](const char* o) { return name == o; });
+  return *takesValue ||
+         std::any_of(std::begin(alone), std::end(alone), [&](const char* o) { return name == o; });
+}
+
+CommandLine Fail(std::string what) {
+  CommandLine c;
+  c.action = CommandLine::Action::Error;
+  c.error = std::move(what);
+  return c;
+}
+
+QString ProgramName(int argc, char** argv) {
+  return argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName() : QStringLiteral("lessons");
+}
+
+void Print(std::FILE* to, const QString& text) { std::fputs(text.toUtf8().constData(), to); }
+
+}  // namespace
+
+CommandLine ParseCommandLine(int argc, char** argv) {
+  CommandLine c;
   for (int i = 1; i < argc; ++i) {
-    std::string a = argv[i];
+    const std::string a = argv[i];
+    if (a == "--help" || a == "-h" || a == "-help") {
+      c.action = CommandLine::Action::Help;
+      return c;
+    }
+    if (a == "--version") {
+      c.action = CommandLine::Action::Version;
+      return c;
+    }
     std::string value;
-    if (a == "--speed" && i + 1 < argc)
+    if (a == "--speed") {
+      if (i + 1 >= argc) return Fail("--speed の後に数が要ります / --speed needs a number");
       value = argv[++i];
-    else if (a.rfind("--speed=", 0) == 0)
+    } else if (a.rfind("--speed=", 0) == 0) {
       value = a.substr(8);
-    else
+    } else if (a.size() > 1 && a[0] == '-') {
+      const std::string name = a.substr(a.rfind("--", 0) == 0 ? 2 : 1);
+      bool takesValue = false;
+      if (!IsQtOption(name.substr(0, name.find('=')), &takesValue))
+        return Fail("知らないオプションです / unknown option: " + a);
+      if (takesValue && name.find('=') == std::string::npos) {
+        if (i + 1 >= argc) return Fail(a + " の後に値が要ります / " + a + " needs a value");
+        ++i;
+      }
       continue;
+    } else {
+      return Fail("余計な引数です / unexpected argument: " + a);
+    }
     char* end = nullptr;
-    double f = std::strtod(value.c_str(), &end);
-    if (end != value.c_str() && f > 0 && f < 1e6) SetSpeed(f);
+    const double f = std::strtod(value.c_str(), &end);
+    if (value.empty() || *end != '\0' || !(f > 0) || !(f < 1e6))
+      return Fail("--speed には正の数を / --speed needs a positive number: " + value);
+    c.speed = f;
   }
+  return c;
+}
+
+bool AnswerCommandLine(int argc, char** argv, int* exitCode) {
+  const CommandLine c = ParseCommandLine(argc, argv);
+  const QString name = ProgramName(argc, argv);
+  switch (c.action) {
+    case CommandLine::Action::Run:
+      return false;
+    case CommandLine::Action::Help:
+      Print(stdout, HelpText(name));
+      *exitCode = 0;
+      return true;
+    case CommandLine::Action::Version:
+      Print(stdout, VersionText(name));
+      *exitCode = 0;
+      return true;
+    case CommandLine::Action::Error:
+      Print(stderr, name + QStringLiteral(": ") + QString::fromStdString(c.error) + QLatin1Char('\n') +
+                        QStringLiteral("詳しくは / see: ") + name + QStringLiteral(" --help\n"));
+      *exitCode = 2;
+      return true;
+  }
+  return false;
+}
+
+void ApplyCommandLine(int argc, char** argv) {
+  const CommandLine c = ParseCommandLine(argc, argv);
+  if (c.action == CommandLine::Action::Run && c.speed > 0) SetSpeed(c.speed);
+}
+
+void SetProgramIdentity() {
+  const QString name = QCoreApplication::applicationName();
+  const ProgramInfo* p = FindProgram(name);
+  if (!p) return;
+  // Matches lessons-<name>.desktop, so docks and task bars group the windows
+  // under the menu entry and show its name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("lessons-") + name);
+  QApplication::setWindowIcon(ProgramIcon(*p));
 }
 
 void CheckEnd() {
@@ -286,8 +383,11 @@ void Guard(const std::function<void()>& f) {
 
 int RunLesson(int& argc, char** argv, const std::function<void()>& make,
               const std::function<void()>& done) {
+  int exitCode = 0;
+  if (AnswerCommandLine(argc, argv, &exitCode)) return exitCode;
   QApplication app(argc, argv);
   ApplyCommandLine(argc, argv);
+  SetProgramIdentity();
   app.setQuitOnLastWindowClosed(false);
   QObject::connect(&ProgramSignals::Instance(), &ProgramSignals::ended, &app, &QApplication::quit,
                    Qt::QueuedConnection);

@@ -19,6 +19,7 @@ class QTimer;
 class QWidget;
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace lk {
 
@@ -52,8 +53,24 @@ bool Paused();
 // any speed, the next listed one above or below (or the end of the list).
 double FasterSpeed(double current);
 double SlowerSpeed(double current);
-// Reads --speed X (or --speed=X) from the command line; the rest is ignored.
+// What a program's command line asks for.  Besides its own options a
+// program takes Qt's (-platform, -style, -display, ...) and leaves them to Qt.
+struct CommandLine {
+  enum class Action { Run, Help, Version, Error };
+  Action action = Action::Run;
+  double speed = 0;    // --speed X (or --speed=X); 0 when not given
+  std::string error;   // what is wrong, for Error
+};
+CommandLine ParseCommandLine(int argc, char** argv);
+// Answers --help and --version on standard output (exit code 0) and a bad
+// option on standard error (exit code 2), without a window or a display.
+// True, with *exitCode set, when the program has nothing more to do.
+bool AnswerCommandLine(int argc, char** argv, int* exitCode);
+// Sets the clock's speed from --speed X.
 void ApplyCommandLine(int argc, char** argv);
+// Tells the window system which program this is (its desktop entry) and
+// gives every window the program's own icon, installed or not.
+void SetProgramIdentity();
 
 // Processes events until the clock passes t.  Throws ProgramEnded.
 void WaitUntil(double t);
@@ -128,8 +145,9 @@ class ProgramSignals : public QObject {
   void ended();
 };
 
-// Runs a lesson's main window: reads the command line, shows the window made
-// by make(), and returns when the program ends.  done() runs while the
+// Runs a lesson's main window: answers --help, --version and bad options
+// without opening a window, applies --speed, shows the window made by
+// make(), and returns when the program ends.  done() runs while the
 // application still exists (to delete the window).
 int RunLesson(int& argc, char** argv, const std::function<void()>& make,
               const std::function<void()>& done = {});
