@@ -152,7 +152,9 @@ TEST(LessonshelfWindow, FitsA1024By768ScreenShowsTheSuiteKeysAndClosesOnEscOrCtr
     // Status line, keys line and the size choice are all in the window...
     for (const char* name : {"QLabel", "QComboBox"}) {
       for (QWidget* child : w.findChildren<QWidget*>()) {
-        if (child->inherits(name)) EXPECT_TRUE(Inside(child, &w)) << name;
+        if (child->inherits(name)) {
+          EXPECT_TRUE(Inside(child, &w)) << name;
+        }
       }
     }
     // ...and the last lesson is reached by scrolling the list.

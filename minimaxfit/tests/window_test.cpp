@@ -15,6 +15,7 @@
 
 #include "dialogs.h"
 #include "learner.h"
+#include "memorycheck.h"
 #include "program.h"
 #include "sounds.h"
 
@@ -662,6 +663,7 @@ TEST(MinimaxfitWindow, RandomInputKeepsTheLessonRunning) {
 // Starting the program again and again, each time drawing a curve, keeps
 // nothing behind.
 TEST(MinimaxfitWindow, RestartsDoNotGrowTheProcess) {
+  lk::test::ExpectDialogUsesKeepMemoryFlat([] { return std::make_unique<mainWindow>(); });
   const long growth = lk::test::RestartGrowthKb(
       [] { return std::make_unique<mainWindow>(); },
       [](lk::LessonWindow& w, Learner& l) {

@@ -17,6 +17,7 @@
 
 #include "dialogs.h"
 #include "learner.h"
+#include "memorycheck.h"
 #include "mainwindow.h"
 #include "program.h"
 #include "sounds.h"
@@ -487,6 +488,8 @@ void ScriptedPath(lk::LessonWindow& lw, Learner& l) {
 }
 
 TEST(OrbitWindow, RandomInputThenTheLessonStillWorks) {
+  lk::test::ExpectDialogUsesKeepMemoryFlat([] { return std::make_unique<mainWindow>(); },
+                                           {lk::test::DialogKind::NumberWithScrollBar});
   lk::test::RunRandomThenScript({1, 2, 3}, 2000, [] { return std::make_unique<mainWindow>(); },
                                 ScriptedPath);
 }

@@ -15,6 +15,7 @@
 
 #include "dialogs.h"
 #include "learner.h"
+#include "memorycheck.h"
 #include "program.h"
 #include "sounds.h"
 
@@ -594,6 +595,9 @@ TEST(RadialwaveWindow, ClosingADialogByTheWindowManagerIsItsCancel) {
 // triple, keeps nothing behind: the resident memory stays flat.
 TEST(RadialwaveWindow, RestartsDoNotGrowMemory) {
   if (!lk::test::MemoryFiguresMeaningful()) GTEST_SKIP() << "the sanitizer's allocator holds memory back";
+  lk::test::ExpectDialogUsesKeepMemoryFlat(
+      [] { return std::make_unique<mainWindow>(); },
+      {lk::test::DialogKind::NumberWithChoice, lk::test::DialogKind::Number});
   const long growth = lk::test::RestartGrowthKb(
       [] { return std::make_unique<mainWindow>(); },
       [](lk::LessonWindow& lw, Learner& l) {

@@ -17,6 +17,7 @@
 
 #include "dialogs.h"
 #include "learner.h"
+#include "memorycheck.h"
 #include "program.h"
 #include "screen.h"
 #include "sounds.h"
@@ -663,6 +664,7 @@ void ScriptedPath(lk::LessonWindow& lw, Learner& l) {
 }
 
 TEST(SpikelimitWindow, RandomInputThenTheLessonStillWorks) {
+  lk::test::ExpectDialogUsesKeepMemoryFlat([] { return std::make_unique<mainWindow>(); });
   lk::test::RunRandomThenScript({21, 22}, 2000, [] { return std::make_unique<mainWindow>(); },
                                 ScriptedPath);
 }

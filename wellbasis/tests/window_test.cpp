@@ -18,6 +18,7 @@
 
 #include "dialogs.h"
 #include "learner.h"
+#include "memorycheck.h"
 #include "program.h"
 #include "sounds.h"
 
@@ -435,6 +436,7 @@ TEST(WellbasisWindow, ClosingMidSweepStopsTheDrawing) {
 // keeps restarting after each end.  Then a fresh window still answers a
 // short trial as it should.
 TEST(WellbasisWindow, RandomInput) {
+  lk::test::ExpectDialogUsesKeepMemoryFlat([] { return std::make_unique<mainWindow>(); });
   const int dings = Dings();
   for (std::uint32_t seed : {21u, 22u, 23u}) {
     const auto run = lk::test::RunRandomInput(seed, 2000, [] {

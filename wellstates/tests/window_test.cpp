@@ -22,6 +22,7 @@
 
 #include "dialogs.h"
 #include "learner.h"
+#include "memorycheck.h"
 #include "program.h"
 #include "sounds.h"
 
@@ -480,6 +481,7 @@ void ScriptedPath(lk::LessonWindow& lw, Learner& l) {
 }
 
 TEST(WellstatesWindow, RandomInputThenTheLessonStillWorks) {
+  lk::test::ExpectDialogUsesKeepMemoryFlat([] { return std::make_unique<mainWindow>(); });
   const int dings = lk::SoundCount(lk::Sound::Ding);
   lk::test::RunRandomThenScript({11, 12, 13}, 2000,
                                 [] { return std::make_unique<mainWindow>(); }, ScriptedPath);

@@ -15,6 +15,7 @@
 
 #include "dialogs.h"
 #include "learner.h"
+#include "memorycheck.h"
 #include "program.h"
 #include "screen.h"
 #include "sounds.h"
@@ -663,6 +664,7 @@ void ScriptedPath(lk::LessonWindow& lw, Learner& l) {
 }
 
 TEST(ZonalpolyWindow, RandomInputThenTheLessonStillWorks) {
+  lk::test::ExpectDialogUsesKeepMemoryFlat([] { return std::make_unique<mainWindow>(); });
   lk::test::RunRandomThenScript({1, 2, 3, 4}, 2000, [] { return std::make_unique<mainWindow>(); },
                                 ScriptedPath);
 }
