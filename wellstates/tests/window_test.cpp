@@ -22,6 +22,7 @@
 
 #include "dialogs.h"
 #include "learner.h"
+#include "screen.h"
 #include "program.h"
 #include "sounds.h"
 
@@ -463,22 +464,35 @@ TEST(WellstatesWindow, EnergiesOutOfRangeAreAskedAgain) {
             (QStringList{"1.48", "0.5", "10", "0.5", "10"}));
 }
 
-// Seeded random keys and clicks: the lesson neither hangs nor crashes, and
-// keeps restarting after each end.
 // What a learner does after any storm of input: the introduction answers
 // keys, the dialog takes an energy and its curve is drawn in the chosen
-// colour; the dialog's cancel ends the lesson.
+// colour; the dialog's cancel ends the lesson.  The screen shows each stage
+// of the introduction, the sweep half drawn and the plot after the trial.
 void ScriptedPath(lk::LessonWindow& lw, Learner& l) {
   auto& w = static_cast<mainWindow&>(lw);
-  l.pressKey().pressKey().pressKey()
+  auto screen = [&w](const char* where) { return [&w, where] { EXPECT_SCREEN(&w, where); }; };
+  auto midSweep = std::make_shared<bool>(false);
+  lk::test::WhenDrawn(w.pic(1)->surface(),
+                      [&w, strokes = 0]() mutable { return w.stage() == mainWindow::Sweep && ++strokes == 300; },
+                      [screen, midSweep] {
+                        *midSweep = true;
+                        screen("in the middle of the sweep")();
+                      });
+  l.then(screen("introduction, stage 0")).pressKey()
+      .then(screen("introduction, stage 1")).pressKey()
+      .then(screen("introduction, stage 2")).pressKey()
       .type(QStringLiteral("1.5,4"))
-      .atDialog([&w](QWidget*) {
+      .atDialog([&w, screen, midSweep](QWidget*) {
         EXPECT_EQ(w.trialCount(), 1);
         EXPECT_EQ(CurveMisses(w, 1.5, lk::Palette[4]), 0);
+        EXPECT_TRUE(*midSweep);
+        screen("after the trial")();
       })
       .cancel();
 }
 
+// Seeded random keys and clicks: the lesson neither hangs nor crashes, and
+// after each storm the scripted path still goes through.
 TEST(WellstatesWindow, RandomInputThenTheLessonStillWorks) {
   const int dings = lk::SoundCount(lk::Sound::Ding);
   lk::test::RunRandomThenScript({11, 12, 13}, 2000,
