@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -462,6 +463,35 @@ TEST(WellstatesWindow, EnergiesOutOfRangeAreAskedAgain) {
   EXPECT_EQ(drawn, 0);
   EXPECT_EQ(learner.proposals,
             (QStringList{"1.48", "0.5", "10", "0.5", "10"}));
+}
+
+// Energies typed with many digits are listed rounded to what fits beside
+// the energy axis, and once the legend column is full the series starts
+// again on a clean plot; the text watch reads every row.
+TEST(WellstatesWindow, AFullLegendStartsTheSeriesAgain) {
+  auto w = std::make_unique<mainWindow>();
+  std::vector<int> counts;
+  int frameInk = -1, inkAfterRestart = -2;
+  Learner learner;
+  learner.pressKey().pressKey().pressKey().atDialog([&](QWidget*) {
+    frameInk = lk::test::InkCount(w->pic(1)->surface());
+    w->StartTimer1(1);  // trials a millisecond tick apart
+  });
+  for (int i = 0; i < 26; ++i)
+    learner.type(QStringLiteral("0.0123456789012345")).atDialog([&](QWidget*) {
+      counts.push_back(w->trialCount());
+      if (counts.back() == 0) inkAfterRestart = lk::test::InkCount(w->pic(1)->surface());
+    });
+  learner.cancel();
+  RunLesson(*w);
+
+  ASSERT_EQ(counts.size(), 26u);
+  // 1, 2, ... up to a full column, then 0 on the clean plot, 1, 2, ...
+  const int r = int(std::find(counts.begin(), counts.end(), 0) - counts.begin());
+  EXPECT_GE(r, 20) << "rows left unused";
+  EXPECT_LT(r, 26) << "the series did not start again";
+  for (int i = 0; i < int(counts.size()); ++i) EXPECT_EQ(counts[i], i < r ? i + 1 : i - r) << i;
+  EXPECT_EQ(inkAfterRestart, frameInk);
 }
 
 // What a learner does after any storm of input: the introduction answers
