@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "catalog.h"
+#include "screen.h"
 #include "shelfwindow.h"
 
 namespace {
@@ -108,6 +109,8 @@ TEST(LessonshelfWindow, MarksTheBuiltOnesAndStartsOnlyThem) {
   QTest::keyClick(w.list(), Qt::Key_Return);
   EXPECT_EQ(rec.started.size(), 1u);
   EXPECT_TRUE(w.status().contains(QStringLiteral("まだありません")));
+  // The greyed rows, the chosen one and the status line as the screen shows them.
+  EXPECT_SCREEN(&w, "after a lesson not built was chosen");
 
   // A double click starts zonalpoly; the launcher stays and can start another.
   const QRect r = w.list()->visualItemRect(w.list()->item(6));
@@ -117,6 +120,7 @@ TEST(LessonshelfWindow, MarksTheBuiltOnesAndStartsOnlyThem) {
   ASSERT_EQ(rec.started.size(), 2u);
   EXPECT_TRUE(rec.started[1].program.endsWith(QStringLiteral("zonalpoly/zonalpoly")));
   EXPECT_TRUE(w.isVisible());
+  EXPECT_SCREEN(&w, "after a double click");
 }
 
 TEST(LessonshelfWindow, StartsALessonOnceForEnterPressedTwiceQuickly) {
