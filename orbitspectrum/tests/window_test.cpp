@@ -17,11 +17,8 @@
 
 #include "dialogs.h"
 #include "learner.h"
-<<<<<<< HEAD
 #include "memorycheck.h"
-=======
 #include "screen.h"
->>>>>>> lessons-c
 #include "mainwindow.h"
 #include "program.h"
 #include "sounds.h"
