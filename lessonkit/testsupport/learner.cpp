@@ -21,6 +21,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include "catalog.h"
 #include "dialogs.h"
 #include "lessonwindow.h"
 #include "program.h"
@@ -246,6 +247,16 @@ QWidget* TopWindow(QWidget* main) {
   return top ? top : main;
 }
 
+// The launcher decides from the catalogue whether a lesson fits the screen
+// at a display size: the catalogue must know the window as the lesson makes
+// it.  The test program of a lesson is named after it ("wellstates_...").
+void ExpectCatalogueSize(const QWidget& window) {
+  const QString program = QCoreApplication::applicationName().section(QLatin1Char('_'), 0, 0);
+  if (const ProgramInfo* info = FindProgram(program)) {
+    EXPECT_EQ(window.size(), info->windowSize) << "the catalogue's window size of " << program.toStdString();
+  }
+}
+
 // Folds what an event met into the trace of a run.
 void Trace(std::uint64_t& trace, const QWidget* top, std::int32_t mode) {
   auto mix = [&](std::uint64_t v) { trace = (trace ^ v) * 1099511628211ull; };
@@ -355,6 +366,7 @@ RandomRun RunRandomInput(std::uint32_t seed, int events,
     if (!window || Ending() || !window->isVisible()) {
       window.reset();
       window = make();
+      if (run.programs == 0) ExpectCatalogueSize(*window);
       ++run.programs;
       window->Start();  // may run an introduction; the ticker keeps sending
       continue;
