@@ -134,37 +134,53 @@ check_place() {
 # moment (the clock stopped with F9 in between), apart from the small label
 # of the stopped clock and the prompts or dialogs standing over it.
 compare_screen() {
-  local X Y WIDTH HEIGHT mx my masks=() w saved shown diff
+  local X Y WIDTH HEIGHT mx my mw masks=() w saved shown diff
   [ "$screen" = compare ] || return 0
   xdotool key F9
   sleep 0.5
   eval "$(geometry "$main")"
-  mx=$X my=$Y
-  masks+=(-draw "rectangle $((WIDTH - 260)),0 $WIDTH,40")
+  mx=$X my=$Y mw=$WIDTH
+  masks+=(-draw "rectangle $((mw - 260)),0 $mw,40")
   for w in $(windows); do
     [ "$w" = "$main" ] && continue
     eval "$(geometry "$w")"
     masks+=(-draw "rectangle $((X - mx - 1)),$((Y - my - 1)) $((X - mx + WIDTH)),$((Y - my + HEIGHT))")
   done
-  import -window "$main" "$work/shown.png" || fail "no X screenshot of the main window"
-  xdotool key F12
-  saved=""
-  for _ in $(seq 50); do
-    saved=$(find "$HOME" -maxdepth 2 -name "$name-*.png" 2>/dev/null | head -n1)
-    [ -n "$saved" ] && break
-    sleep 0.1
+  # A text cursor blinks whether the clock stands or not: the screen is
+  # taken just before and just after the picture, and one of them must agree.
+  local try best=""
+  for try in 1 2 3; do
+    rm -f "$HOME/$name"-*.png
+    import -window "$main" "$work/before.png" || fail "no X screenshot of the main window"
+    xdotool key F12
+    saved=""
+    for _ in $(seq 50); do
+      saved=$(find "$HOME" -maxdepth 1 -name "$name-*.png" 2>/dev/null | head -n1)
+      [ -n "$saved" ] && break
+      sleep 0.1
+    done
+    [ -n "$saved" ] || fail "F12 saved no picture of the window"
+    sleep 0.3
+    import -window "$main" "$work/after.png" || fail "no X screenshot of the main window"
+    for shot in before after; do
+      # After the picture, the notice that it was saved stands in the top row.
+      local top=()
+      [ "$shot" = after ] && top=(-draw "rectangle 0,0 $mw,40")
+      shown=$(identify -format '%wx%h' "$work/$shot.png")
+      [ "$shown" = "$(identify -format '%wx%h' "$saved")" ] ||
+        fail "the screen shows the window at $shown, its own picture is $(identify -format '%wx%h' "$saved")"
+      convert "$saved" -fill black "${masks[@]}" "${top[@]}" "$work/saved-masked.png"
+      convert "$work/$shot.png" -fill black "${masks[@]}" "${top[@]}" "$work/shown-masked.png"
+      diff=$(compare -metric AE "$work/shown-masked.png" "$work/saved-masked.png" "$work/diff.png" 2>&1)
+      [ -z "$best" ] || [ "$diff" -lt "$best" ] 2>/dev/null && best=$diff
+      if [ "$diff" = 0 ]; then
+        xdotool key F9
+        echo "screen against the window's own picture: 0 pixels differ"
+        return 0
+      fi
+    done
   done
-  [ -n "$saved" ] || fail "F12 saved no picture of the window"
-  sleep 0.3
-  xdotool key F9
-  shown=$(identify -format '%wx%h' "$work/shown.png")
-  [ "$shown" = "$(identify -format '%wx%h' "$saved")" ] ||
-    fail "the screen shows the window at $shown, its own picture is $(identify -format '%wx%h' "$saved")"
-  convert "$work/shown.png" -fill black "${masks[@]}" "$work/shown-masked.png"
-  convert "$saved" -fill black "${masks[@]}" "$work/saved-masked.png"
-  diff=$(compare -metric AE "$work/shown-masked.png" "$work/saved-masked.png" "$work/diff.png" 2>&1)
-  echo "screen against the window's own picture: $diff pixels differ"
-  [ "$diff" = 0 ] || fail "$diff pixels of the screen differ from the window's own picture ($work/diff.png)"
+  fail "$best pixels of the screen differ from the window's own picture ($work/diff.png)"
 }
 if [ "$a" != "-" ]; then
   if [ -n "$keys" ]; then
