@@ -2,9 +2,87 @@
 
 include(LessonCatalog)
 
+# A catalogue text as groff reads it: a hyphen would be taken for a break
+# point, a minus is what the reader means in keys and options.
+function(_lesson_groff out text)
+  string(REPLACE "-" "\\-" text "${text}")
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+# The keys of a catalogue list ("keys|Japanese|English" lines) as a groff
+# list: the keys in bold, then what they do in Japanese and in English.
+function(_lesson_man_keys out)
+  set(text "")
+  foreach(line IN LISTS ARGN)
+    string(REPLACE "|" ";" parts "${line}")
+    list(GET parts 0 keys)
+    list(GET parts 1 ja)
+    list(GET parts 2 en)
+    _lesson_groff(keys "${keys}")
+    _lesson_groff(en "${en}")
+    string(APPEND text ".TP\n.B ${keys}\n${ja}\n.br\n${en}\n")
+  endforeach()
+  string(STRIP "${text}" text)
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+# The manual page of a program, from the catalogue and cmake/lesson.1.in,
+# compressed as Debian wants it (gzip -9, no name or time stamp).
+function(_lesson_manual_page name)
+  string(TOUPPER "${name}" MAN_UPPER)
+  set(LESSON_NAME ${name})
+  set(pages "")
+  if(LESSON_${name}_PAGES_EN)
+    set(pages " (${LESSON_${name}_PAGES_EN})")
+  endif()
+  _lesson_groff(MAN_SUMMARY "${LESSON_${name}_TITLE_EN}: ${LESSON_${name}_TOPIC_EN}")
+  if(LESSON_${name}_SIZE)
+    _lesson_groff(topic "${LESSON_${name}_TOPIC_EN}${pages}")
+    set(MAN_DESCRIPTION "\\fB${name}\\fR is one of the thirteen lesson programs that go with a
+textbook of applied mathematics for physics.
+Its topic: ${topic}.
+Its title in Japanese is \\(lq${LESSON_${name}_TITLE}\\(rq.
+.PP
+Like every lesson it writes its explanation in Japanese onto its window piece
+by piece, with formulas set as in print, pauses for a key, asks for numbers,
+computes, and draws graphs and small animations at a steady pace.
+Start it from the desktop menu, from the launcher
+\\fBlessonshelf\\fR(1), or from a terminal.")
+    set(MAN_SPEED "Runs the lesson's clock X times as fast (default 1): curves, animations and
+prompt time\\-outs follow it.")
+    set(MAN_SEE_ALSO ".BR lessonshelf (1)")
+  else()
+    set(MAN_DESCRIPTION "\\fB${name}\\fR lists the thirteen lesson programs of the suite in the order of
+the book, with title, topic, pages and a small picture each, and starts the
+chosen one as its own program; lessons not installed are greyed.
+.PP
+Its display size choice (100, 125, 150 or 200 %) starts the lessons larger,
+for a projector or for small text; a lesson that would not fit the screen at
+the chosen size starts at the largest size that fits, and the launcher says
+so.
+The choice is remembered.")
+    set(MAN_SPEED "Passes \\-\\-speed X on to every lesson it starts.")
+    set(MAN_SEE_ALSO "")
+    foreach(lesson IN LISTS LESSON_CATALOG)
+      string(APPEND MAN_SEE_ALSO ".BR ${lesson} (1)\n")
+    endforeach()
+    string(STRIP "${MAN_SEE_ALSO}" MAN_SEE_ALSO)
+  endif()
+  _lesson_man_keys(MAN_KEYS ${LESSON_${name}_KEYS})
+  _lesson_man_keys(MAN_SUITE_KEYS ${LESSON_SUITE_KEYS})
+  set(page ${CMAKE_CURRENT_BINARY_DIR}/${name}.1)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/lesson.1.in ${page} @ONLY)
+  execute_process(COMMAND gzip -9n -c ${page} OUTPUT_FILE ${page}.gz RESULT_VARIABLE rc)
+  if(rc)
+    message(FATAL_ERROR "gzip of ${page} failed")
+  endif()
+  install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endfunction()
+
 # lesson_desktop_files(<name> [TITLE <fallback>]): the program's desktop entry
-# and icon, made from the catalogue, installed with it.  Every program that
-# has them is recorded in the global property LESSON_INSTALLED_PROGRAMS.
+# (English with Japanese forms), icon and manual page, made from the
+# catalogue, installed with it.  Every program that has them is recorded in
+# the global property LESSON_INSTALLED_PROGRAMS.
 function(lesson_desktop_files name)
   cmake_parse_arguments(ARG "" "TITLE" "" ${ARGN})
   set(DESKTOP_NAME "${LESSON_${name}_TITLE}")
@@ -12,13 +90,29 @@ function(lesson_desktop_files name)
     set(DESKTOP_NAME "${ARG_TITLE}")
   endif()
   string(STRIP "${DESKTOP_NAME}" DESKTOP_NAME)
-  set(DESKTOP_COMMENT "${LESSON_${name}_TOPIC}")
-  if(NOT DESKTOP_COMMENT)
-    set(DESKTOP_COMMENT "${DESKTOP_NAME}")
+  set(DESKTOP_NAME_EN "${LESSON_${name}_TITLE_EN}")
+  if(NOT DESKTOP_NAME_EN)
+    set(DESKTOP_NAME_EN "${name}")
   endif()
-  if(LESSON_${name}_PAGES)
-    string(APPEND DESKTOP_COMMENT " (${LESSON_${name}_PAGES})")
-  endif()
+  # The comment: the topic and the pages, in Japanese ("") and in English.
+  foreach(lang IN ITEMS "" _EN)
+    set(DESKTOP_COMMENT${lang} "${LESSON_${name}_TOPIC${lang}}")
+    if(NOT DESKTOP_COMMENT${lang})
+      set(DESKTOP_COMMENT${lang} "${DESKTOP_NAME${lang}}")
+    endif()
+    if(LESSON_${name}_PAGES${lang})
+      string(APPEND DESKTOP_COMMENT${lang} " (${LESSON_${name}_PAGES${lang}})")
+    endif()
+  endforeach()
+  foreach(lang EN JA)
+    set(DESKTOP_GENERIC_${lang} "${LESSONS_GENERIC_NAME_${lang}}")
+    if(LESSON_${name}_GENERIC_${lang})
+      set(DESKTOP_GENERIC_${lang} "${LESSON_${name}_GENERIC_${lang}}")
+    endif()
+    set(words ${LESSONS_KEYWORDS_${lang}} ${LESSON_${name}_KEYWORDS_${lang}})
+    list(JOIN words ";" DESKTOP_KEYWORDS_${lang})
+    string(APPEND DESKTOP_KEYWORDS_${lang} ";")
+  endforeach()
   set(DESKTOP_ICON lessons-${name})
   set(ICON_COLOR "${LESSON_${name}_COLOR}")
   set(ICON_CURVE "${LESSON_${name}_CURVE}")
@@ -26,15 +120,48 @@ function(lesson_desktop_files name)
     set(ICON_COLOR "#406080")
   endif()
   set(LESSON_NAME ${name})
-  configure_file(${PROJECT_SOURCE_DIR}/cmake/lesson.desktop.in
-                 ${CMAKE_CURRENT_BINARY_DIR}/lessons-${name}.desktop @ONLY)
+  set(entry ${CMAKE_CURRENT_BINARY_DIR}/lessons-${name}.desktop)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/lesson.desktop.in ${entry} @ONLY)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/lesson-icon.svg.in
                  ${CMAKE_CURRENT_BINARY_DIR}/lessons-${name}.svg @ONLY)
-  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lessons-${name}.desktop
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  # Exec names the program in the prefix it is installed to, known only then.
+  install(CODE "set(ENTRY_TEMPLATE \"${entry}\")
+                set(ENTRY_BINDIR \"${CMAKE_INSTALL_BINDIR}\")
+                set(ENTRY_DATADIR \"${CMAKE_INSTALL_DATADIR}\")
+                set(ENTRY_STAGE \"${CMAKE_CURRENT_BINARY_DIR}/installed\")
+                include(\"${PROJECT_SOURCE_DIR}/cmake/InstallDesktopEntry.cmake\")")
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lessons-${name}.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  _lesson_manual_page(${name})
   set_property(GLOBAL APPEND PROPERTY LESSON_INSTALLED_PROGRAMS ${name})
+endfunction()
+
+# lesson_catalog_source(<file>): the catalogue as C++ initialisers for the
+# toolkit, which answers --help, names each window's desktop entry, draws its
+# icon and gives the launcher its list: one RawProgram per lesson in the
+# book's order, then the launcher, and the suite's keys.  Key lines are
+# joined with newlines.
+function(lesson_catalog_source out)
+  set(text "// Made by cmake/LessonTargets.cmake from cmake/LessonCatalog.cmake.\n")
+  string(APPEND text "static const RawProgram kPrograms[] = {\n")
+  foreach(name IN LISTS LESSON_CATALOG ITEMS lessonshelf)
+    set(w 0)
+    set(h 0)
+    if(LESSON_${name}_SIZE)
+      list(GET LESSON_${name}_SIZE 0 w)
+      list(GET LESSON_${name}_SIZE 1 h)
+    endif()
+    list(JOIN LESSON_${name}_KEYS "\\n" keys)
+    string(APPEND text "    {\"${name}\", \"${LESSON_${name}_TITLE}\", \"${LESSON_${name}_TITLE_EN}\",\n"
+                       "     \"${LESSON_${name}_TOPIC}\", \"${LESSON_${name}_TOPIC_EN}\",\n"
+                       "     \"${LESSON_${name}_PAGES}\", \"${LESSON_${name}_PAGES_EN}\", ${w}, ${h},\n"
+                       "     \"${keys}\",\n"
+                       "     \"${LESSON_${name}_COLOR}\", \"${LESSON_${name}_CURVE}\"},\n")
+  endforeach()
+  list(JOIN LESSON_SUITE_KEYS "\\n" keys)
+  string(APPEND text "};\nstatic const char kSuiteKeys[] = \"${keys}\";\n"
+                     "static const char kSuiteVersion[] = \"${PROJECT_VERSION}\";\n")
+  file(CONFIGURE OUTPUT ${out} CONTENT "${text}" @ONLY)
 endfunction()
 
 # lesson_core(<name> SOURCES ...): a lesson's numerical core.  It must not see
@@ -53,7 +180,15 @@ function(lesson_program name)
   cmake_parse_arguments(ARG "" "TITLE" "SOURCES;LIBS" ${ARGN})
   qt_add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE lessonkit ${ARG_LIBS})
+  # Relocations resolved at start and then made read-only (Debian's hardening).
+  target_link_options(${name} PRIVATE LINKER:-z,relro LINKER:-z,now)
   install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # A stripped install (CPack, cmake --install --strip) also drops the
+  # compiler's notes, which only a debugger would read.
+  install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+                  execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+                                  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${name}\")
+                endif()")
   if(NOT ARG_TITLE)
     set(ARG_TITLE ${name})
   endif()
@@ -82,7 +217,14 @@ endfunction()
 # (after KEYS, at main left + a*width, top + b*height), that the prompt moves
 # with the window, and a clean end with exit code 0.  Label "desktop".
 function(lesson_desktop_test name)
-  cmake_parse_arguments(ARG "" "CAPTION;END" "KEYS;PROMPT" ${ARGN})
+  if(NOT BUILD_TESTING)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "NO_SUITE_KEYS" "CAPTION;END" "KEYS;PROMPT" ${ARGN})
+  set(screen compare)
+  if(ARG_NO_SUITE_KEYS)
+    set(screen -)
+  endif()
   if(NOT ARG_END)
     set(ARG_END Escape)
   endif()
@@ -95,6 +237,7 @@ function(lesson_desktop_test name)
   string(REPLACE ";" " " keys "${ARG_KEYS}")
   add_test(NAME desktop.${name}
            COMMAND bash ${PROJECT_SOURCE_DIR}/lessonkit/tools/desktop-test.sh
-                   $<TARGET_FILE:${name}> "${ARG_CAPTION}" "${keys}" ${a} ${b} ${ARG_END})
+                   $<TARGET_FILE:${name}> "${ARG_CAPTION}" "${keys}" ${a} ${b} ${ARG_END}
+                   ${screen})
   set_tests_properties(desktop.${name} PROPERTIES LABELS desktop TIMEOUT 120)
 endfunction()

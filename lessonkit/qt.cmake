@@ -10,15 +10,23 @@ add_library(lessonkit STATIC
   src/suitekeys.cpp src/suitekeys.h
   src/layout.cpp src/layout.h
   src/entry.cpp src/entry.h
+  src/catalog.cpp src/catalog.h
 )
-target_include_directories(lessonkit PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/src)
+# The catalogue of the suite's programs, from cmake/LessonCatalog.cmake.
+lesson_catalog_source(${CMAKE_CURRENT_BINARY_DIR}/lessoncatalog.inc)
+target_include_directories(lessonkit PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/src
+                           PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
 target_link_libraries(lessonkit PUBLIC lessonkit_math Qt6::Widgets Qt6::Multimedia)
 
-# Test support: the test main and the random-input driver.
-add_library(lessonkit_testmain STATIC testsupport/testmain.cpp testsupport/learner.cpp testsupport/learner.h
-            testsupport/screen.cpp testsupport/screen.h)
-target_include_directories(lessonkit_testmain PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/testsupport)
-target_link_libraries(lessonkit_testmain PUBLIC lessonkit Qt6::Test GTest::gtest)
+# Test support: the test main, the random-input driver, the screen check and
+# the dialogs' memory check.
+if(BUILD_TESTING)
+  add_library(lessonkit_testmain STATIC testsupport/testmain.cpp testsupport/learner.cpp testsupport/learner.h
+              testsupport/screen.cpp testsupport/screen.h
+              testsupport/memorycheck.cpp testsupport/memorycheck.h)
+  target_include_directories(lessonkit_testmain PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/testsupport)
+  target_link_libraries(lessonkit_testmain PUBLIC lessonkit Qt6::Test GTest::gtest)
+endif()
 
 add_executable(lessonkit_specimen tools/specimen.cpp)
 target_link_libraries(lessonkit_specimen PRIVATE lessonkit)

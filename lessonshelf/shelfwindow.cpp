@@ -1,93 +1,41 @@
 #include "shelfwindow.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
-#include <QPainterPath>
 #include <QProcess>
+#include <QScreen>
+#include <QSettings>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
+#include "catalog.h"
 #include "fonts.h"
 #include "sounds.h"
 
 namespace {
 constexpr int kIconSize = 48;
+// The size the launcher asks for; a smaller screen gets less, and the list scrolls.
+constexpr QSize kWish(620, 880);
+// A second start of the same lesson within this time is the same request
+// (a double Enter), not a wish for two windows.
+constexpr qint64 kRestartGuardMs = 1000;
+// The window manager's frame, until the window has one to measure.
+constexpr QSize kFrameGuess(16, 48);
 const QColor kMissing(150, 150, 150);
-}  // namespace
+const char kScaleKey[] = "displayScale";
 
-const std::vector<ShelfEntry>& Catalog() {
-  static const std::vector<ShelfEntry> entries = [] {
-    struct Raw {
-      const char *name, *title, *topic, *pages, *color, *curve;
-    };
-    static const Raw raw[] = {
-#include "catalog.inc"
-    };
-    std::vector<ShelfEntry> v;
-    for (const Raw& r : raw)
-      v.push_back({QString::fromUtf8(r.name), QString::fromUtf8(r.title), QString::fromUtf8(r.topic),
-                   QString::fromUtf8(r.pages), QString::fromUtf8(r.color), QString::fromUtf8(r.curve)});
-    return v;
-  }();
-  return entries;
-}
+QSettings Settings() { return QSettings(QStringLiteral("lessons"), QStringLiteral("lessonshelf")); }
 
-QString LocateLesson(const QString& name, const QString& launcherDir) {
-  for (const QString& p : {launcherDir + QLatin1Char('/') + name,
-                           launcherDir + QStringLiteral("/../") + name + QLatin1Char('/') + name}) {
-    const QFileInfo f(p);
-    if (f.isFile() && f.isExecutable()) return f.canonicalFilePath();
-  }
-  return {};
-}
+QString Percent(double scale) { return QString::number(std::lround(scale * 100)) + QStringLiteral(" %"); }
 
-// The icon's curve: straight pieces ("M x y L x y ..."); an orbit ("A") is
-// drawn as the ellipse it stands for.
-static QPainterPath CurvePath(const QString& d) {
-  QPainterPath path;
-  if (d.contains(QLatin1Char('A'))) {
-    path.addEllipse(QRectF(8, 18, 48, 28));
-    path.addEllipse(QRectF(15, 28, 8, 8));
-    return path;
-  }
-  const QStringList t = d.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-  for (qsizetype i = 0; i + 2 < t.size(); ++i) {
-    if (t[i] != QLatin1String("M") && t[i] != QLatin1String("L")) continue;
-    const QPointF p(t[i + 1].toDouble(), t[i + 2].toDouble());
-    if (t[i] == QLatin1String("M")) path.moveTo(p);
-    else path.lineTo(p);
-    i += 2;
-  }
-  return path;
-}
-
-QPixmap LessonPicture(const ShelfEntry& e, int size) {
-  const qreal dpr = qApp ? qApp->devicePixelRatio() : 1;
-  QPixmap pm(QSize(size, size) * dpr);
-  pm.setDevicePixelRatio(dpr);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.scale(size / 64.0, size / 64.0);
-  const QColor c(e.color.isEmpty() ? QStringLiteral("#406080") : e.color);
-  p.setPen(Qt::NoPen);
-  p.setBrush(c);
-  p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
-  p.setBrush(QColor(240, 240, 240));
-  p.drawRoundedRect(QRectF(6, 6, 52, 52), 7, 7);
-  p.setPen(QPen(QColor(180, 180, 180), 1));
-  p.drawLine(QPointF(8, 32), QPointF(56, 32));
-  p.drawLine(QPointF(32, 8), QPointF(32, 56));
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(c, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  p.drawPath(CurvePath(e.curve));
-  return pm;
-}
-
-static QPixmap Greyed(const QPixmap& pm) {
+QPixmap Greyed(const QPixmap& pm) {
   QImage img = pm.toImage().convertToFormat(QImage::Format_ARGB32);
   for (int y = 0; y < img.height(); ++y)
     for (int x = 0; x < img.width(); ++x) {
@@ -100,9 +48,51 @@ static QPixmap Greyed(const QPixmap& pm) {
   return out;
 }
 
+qint64 MonotonicMs() {
+  static QElapsedTimer t = [] {
+    QElapsedTimer e;
+    e.start();
+    return e;
+  }();
+  return t.elapsed();
+}
+}  // namespace
+
+QString LocateLesson(const QString& name, const QString& launcherDir) {
+  for (const QString& p : {launcherDir + QLatin1Char('/') + name,
+                           launcherDir + QStringLiteral("/../") + name + QLatin1Char('/') + name}) {
+    const QFileInfo f(p);
+    if (f.isFile() && f.isExecutable()) return f.canonicalFilePath();
+  }
+  return {};
+}
+
+double FittingScale(QSize window, QSize frame, double wanted, QSize area) {
+  double best = kDisplayScales[0];
+  for (double s : kDisplayScales) {
+    if (s > wanted + 1e-9) break;
+    if (window.width() * s + frame.width() <= area.width() &&
+        window.height() * s + frame.height() <= area.height())
+      best = s;
+  }
+  return best;
+}
+
 ShelfWindow::ShelfWindow(const QString& launcherDir) {
   setWindowTitle(QStringLiteral("物理のための応用数学 ― レッスン一覧"));
-  start = [](const QString& program) { return QProcess::startDetached(program, {}); };
+  start = [](const QString& program, const QStringList& arguments, const QProcessEnvironment& env) {
+    QProcess p;
+    p.setProgram(program);
+    p.setArguments(arguments);
+    p.setProcessEnvironment(env);
+    return p.startDetached();
+  };
+  clock = MonotonicMs;
+  screenArea = [this] {
+    QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect(QPoint(), kWish);
+  };
+  const QFont small = lk::MakeFont(QStringLiteral("メイリオ"), 9, false, false);
   auto* layout = new QVBoxLayout(this);
   auto* head = new QLabel(QStringLiteral("レッスンを選んで Enter を押すか，ダブルクリックして下さい"), this);
   head->setFont(lk::MakeFont(QStringLiteral("メイリオ"), 11, false, false));
@@ -111,12 +101,42 @@ ShelfWindow::ShelfWindow(const QString& launcherDir) {
   list_->setIconSize(QSize(kIconSize, kIconSize));
   list_->setFont(lk::MakeFont(QStringLiteral("メイリオ"), 10, false, false));
   list_->setSpacing(2);
-  layout->addWidget(list_);
+  list_->setMinimumHeight(2 * kIconSize);
+  layout->addWidget(list_, 1);
+
+  keys_ = new QLabel(this);
+  keys_->setFont(small);
+  keys_->setWordWrap(true);
+  QString keys = QStringLiteral("どのレッスンでも:");
+  QString keysEn = QStringLiteral("In every lesson:");
+  for (const lk::KeyHelp& k : lk::SuiteKeys()) {
+    keys += QStringLiteral("　") + k.keys + QLatin1Char(' ') + k.ja;
+    keysEn += QLatin1Char(' ') + k.keys + QLatin1Char(' ') + k.en + QLatin1Char('.');
+  }
+  keys_->setText(keys);
+  keys_->setToolTip(keysEn);
+  layout->addWidget(keys_);
+
+  auto* sizeRow = new QHBoxLayout;
+  auto* sizeLabel = new QLabel(QStringLiteral("表示の大きさ (プロジェクタ向け):"), this);
+  sizeLabel->setFont(small);
+  scaleBox_ = new QComboBox(this);
+  scaleBox_->setFont(small);
+  for (double s : kDisplayScales) scaleBox_->addItem(Percent(s), s);
+  scaleBox_->setToolTip(QStringLiteral("Display size of the lessons started from here"));
+  sizeLabel->setBuddy(scaleBox_);
+  sizeRow->addWidget(sizeLabel);
+  sizeRow->addWidget(scaleBox_);
+  sizeRow->addStretch(1);
+  layout->addLayout(sizeRow);
+
   status_ = new QLabel(this);
-  status_->setFont(lk::MakeFont(QStringLiteral("メイリオ"), 9, false, false));
+  status_->setFont(small);
+  status_->setWordWrap(true);
   layout->addWidget(status_);
+
   int n = 0;
-  for (const ShelfEntry& e : Catalog()) {
+  for (const lk::ProgramInfo& e : lk::Lessons()) {
     ++n;
     const QString program = LocateLesson(e.name, launcherDir);
     programs_.push_back(program);
@@ -125,7 +145,7 @@ ShelfWindow::ShelfWindow(const QString& launcherDir) {
     text += QLatin1Char('\n') + QStringLiteral("      ") + e.topic;
     if (program.isEmpty()) text += QStringLiteral("  — このビルドにはありません");
     auto* item = new QListWidgetItem(text, list_);
-    const QPixmap pic = LessonPicture(e, kIconSize);
+    const QPixmap pic = lk::ProgramPicture(e, kIconSize, qApp ? qApp->devicePixelRatio() : 1);
     item->setIcon(program.isEmpty() ? QIcon(Greyed(pic)) : QIcon(pic));
     if (program.isEmpty()) item->setForeground(kMissing);
     item->setToolTip(e.name);
@@ -133,25 +153,86 @@ ShelfWindow::ShelfWindow(const QString& launcherDir) {
   list_->setCurrentRow(0);
   connect(list_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { startRow(list_->row(item)); });
-  resize(620, 820);
+
+  setScale(Settings().value(QLatin1String(kScaleKey), 1.0).toDouble());
+  connect(scaleBox_, &QComboBox::currentIndexChanged, this,
+          [this] { Settings().setValue(QLatin1String(kScaleKey), scale()); });
+  fitToScreen();
 }
 
 bool ShelfWindow::isBuilt(int row) const {
   return row >= 0 && row < int(programs_.size()) && !programs_[std::size_t(row)].isEmpty();
 }
 
+QSize ShelfWindow::frameAllowance() const {
+  const QSize measured = frameGeometry().size() - geometry().size();
+  return measured.isEmpty() ? kFrameGuess : measured;
+}
+
 bool ShelfWindow::startRow(int row) {
   if (row < 0 || row >= int(programs_.size())) return false;
-  const ShelfEntry& e = Catalog()[std::size_t(row)];
+  const lk::ProgramInfo& e = lk::Lessons()[std::size_t(row)];
   if (!isBuilt(row)) {
     lk::Beep();
     status_->setText(e.title + QStringLiteral(" は，このビルドにはまだありません"));
     return false;
   }
-  const bool ok = start && start(programs_[std::size_t(row)]);
-  status_->setText(ok ? e.title + QStringLiteral(" を起動しました")
-                      : e.title + QStringLiteral(" を起動できませんでした"));
+  const qint64 now = clock();
+  if (row == lastRow_ && now - lastStartMs_ < kRestartGuardMs) return false;
+
+  const double wanted = scale();
+  const double s = FittingScale(e.windowSize, frameAllowance(), wanted, screenArea().size());
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  if (s != 1) {
+    // On top of any factor the desktop already gives every Qt program.
+    bool ok = false;
+    double inherited = env.value(QStringLiteral("QT_SCALE_FACTOR")).toDouble(&ok);
+    if (!ok || !(inherited > 0)) inherited = 1;
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(inherited * s));
+  }
+  const bool ok = start && start(programs_[std::size_t(row)], lessonArguments, env);
+  if (ok) {
+    lastRow_ = row;
+    lastStartMs_ = now;
+  }
+  if (!ok)
+    status_->setText(e.title + QStringLiteral(" を起動できませんでした"));
+  else if (s < wanted)
+    status_->setText(e.title + QStringLiteral(" は ") + Percent(wanted) +
+                     QStringLiteral(" では画面に入らないので，") + Percent(s) + QStringLiteral(" で起動しました"));
+  else
+    status_->setText(e.title + QStringLiteral(" を起動しました"));
   return ok;
 }
 
 QString ShelfWindow::status() const { return status_->text(); }
+
+QString ShelfWindow::keysLine() const { return keys_->text(); }
+
+double ShelfWindow::scale() const { return scaleBox_->currentData().toDouble(); }
+
+void ShelfWindow::setScale(double scale) {
+  int best = 0;
+  for (int i = 0; i < scaleBox_->count(); ++i)
+    if (std::abs(scaleBox_->itemData(i).toDouble() - scale) < 1e-6) best = i;
+  scaleBox_->setCurrentIndex(best);
+}
+
+void ShelfWindow::fitToScreen() {
+  const QRect area = screenArea();
+  const QSize frame = frameAllowance();
+  const QSize size = kWish.boundedTo(area.size() - frame).expandedTo(minimumSizeHint());
+  resize(size);
+  const QSize outer = size + frame;
+  move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
+       area.top() + std::max(0, (area.height() - outer.height()) / 2));
+}
+
+void ShelfWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape || event->matches(QKeySequence::Quit) ||
+      (event->key() == Qt::Key_Q && event->modifiers() == Qt::ControlModifier)) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}

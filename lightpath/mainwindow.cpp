@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <cmath>
 
 #include "dspcommon.h"
@@ -30,6 +31,15 @@ constexpr TwipsRect kScrollRect{5640, 6300, 1665, 270};
 constexpr TwipsRect kIndexRect{7425, 6225, 1035, 405};
 constexpr TwipsRect kRestartRect{8535, 5655, 900, 495};
 constexpr TwipsRect kEndRect{8535, 6180, 900, 495};
+// The result rows run from the middle of the window to its right edge, down
+// to the highest of the controls at the bottom right: "再実行" (shown with the
+// answer), "終 了" and the index.
+constexpr double kRowsBottom = std::min({kRestartRect.top, kEndRect.top, kIndexRect.top,
+                                         kScrollRect.top, kLblRect[0].top});
+// The step between result rows, in letter heights.
+constexpr float kLineStep = 1.2f;
+// The answer takes half a row of space, its heading and its result row.
+constexpr float kAnswerRows = 1.5f + 1;
 
 constexpr float kFormFontSize = 10;
 constexpr float kHeadFontSize = 14;
@@ -136,10 +146,12 @@ void mainWindow::Form_Load() {
   scene_ = Scene(std::int32_t(p.ScaleWidth()), std::int32_t(p.ScaleHeight()));
 
   Surface& f = form();
-  lh_ = 1.2f * f.TextHeight(QStringLiteral("A"));
+  textHeight_ = f.TextHeight(QStringLiteral("A"));
+  lh_ = kLineStep * textHeight_;
   xt_ = int(f.ScaleWidth()) / 2;
   yt_ = int(6 * lh_);
   r_ = 0;
+  loaded_ = true;
   Exec();
 }
 
@@ -166,7 +178,14 @@ void mainWindow::Form_KeyDown(int keyCode, int /*shift*/) {
     // Once the answer is on the screen, asking again would only print it
     // again.
     if (finished_ || curColor_ == kAnswer) return;
-    if (std::fabs(xDrag_ - xs_.last()) >= kDistinctFromFixed) HelpShow();
+    if (std::fabs(xDrag_ - xs_.last()) < kDistinctFromFixed) return;
+    // The trials go on after this answer, so the rows must still hold the
+    // last one.
+    if (!RowsFree(2 * kAnswerRows)) {
+      SoundDing();
+      return;
+    }
+    HelpShow();
   }
 }
 
@@ -260,7 +279,7 @@ void mainWindow::ReadIndex() {
 }
 
 void mainWindow::picB_MouseMove(int /*button*/, float X, float Y) {
-  if (finished_) return;
+  if (finished_ || !loaded_) return;
   double xm = 0;
   if (!DragAccepted(scene_, xDrag_, X, Y, xm)) return;
   xDrag_ = xm;
@@ -276,11 +295,12 @@ void mainWindow::picB_MouseMove(int /*button*/, float X, float Y) {
 }
 
 void mainWindow::picB_MouseDown(int button, float /*X*/, float /*Y*/) {
-  if (finished_) return;
+  if (finished_ || !loaded_) return;
   if (button == 1) {
     ReadIndex();
-    // The list of fixed paths is full: the click is refused with a sound.
-    if (xs_.full()) {
+    // No row is left for another result and the answer after it (or the
+    // list of fixed paths is full): the click is refused with a sound.
+    if (xs_.full() || !RowsFree(1 + kAnswerRows)) {
       SoundDing();
       return;
     }
@@ -291,6 +311,10 @@ void mainWindow::picB_MouseDown(int button, float /*X*/, float /*Y*/) {
     finished_ = true;
     HelpShow();
   }
+}
+
+bool mainWindow::RowsFree(float rows) const {
+  return RowTop(r_ + rows) + textHeight_ <= float(kRowsBottom);
 }
 
 void mainWindow::dspResult(double x) {

@@ -63,6 +63,8 @@ class mainWindow : public lk::LessonWindow {
   void dspResult(double x);
   void HelpShow();
   void ReadIndex();
+  // True when `rows` more result rows fit above the controls at the bottom.
+  bool RowsFree(float rows) const;
 
   lk::Picture* picB_ = nullptr;
   QScrollBar* hsbN_ = nullptr;
@@ -76,10 +78,15 @@ class mainWindow : public lk::LessonWindow {
   double xCur_ = 0, xDrag_ = 0;
   lightpath::PathList xs_;
   bool started_ = false, finished_ = false;
+  // The mouse can reach the picture while the window is being placed, before
+  // Form_Load has measured the scene and the result rows: until then it is
+  // ignored.
+  bool loaded_ = false;
   // The colour of the line last drawn at xCur (the answer's red tells End
   // that the answer is already showing).
   lk::Color curColor_ = 0;
   float r_ = 0;   // result rows
   float lh_ = 0;  // line step of the results, twips
+  float textHeight_ = 0;
   int xt_ = 0, yt_ = 0;
 };

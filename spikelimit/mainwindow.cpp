@@ -7,6 +7,7 @@
 #include "dialogs.h"
 #include "fonts.h"
 #include "program.h"
+#include "sounds.h"
 
 using lk::Q;
 using lk::S;
@@ -290,13 +291,17 @@ void mainWindow::Exec2() {
   for (;;) {
     const QString text = StrInput();
     if (text.trimmed().isEmpty()) break;
+    // No row left for another curve: the comparison on the screen stays
+    // whole until the section starts again.
+    if (curves_.Full(ListRoom())) {
+      lk::SoundDing();
+      continue;
+    }
     const sl::Checked entry = sl::CheckL(lk::Val(S(text)));
     L_ = entry.value;
     if (!entry.accepted) continue;  // the dialog offers the nearer limit
     lk::CurColor = lk::NextColor(S(text));
-    // A full list starts afresh; so does the plot, so that every curve shown
-    // has its row in the list.
-    if (curves_.Add(L_, lk::CurColor, ListRoom())) DrawPic0();
+    curves_.Add(L_, lk::CurColor, ListRoom());
     Form_Paint();
     DrawSpike(L_);
   }

@@ -37,13 +37,13 @@ Checked CheckL(double value) {
   return {true, value};
 }
 
+bool CurveList::Full(int room) const { return count_ >= std::clamp(room, 1, kCapacity); }
+
 bool CurveList::Add(double L, lk::Color color, int room) {
-  room = std::clamp(room, 1, kCapacity);
-  const bool restart = count_ >= room;
-  if (restart) count_ = 0;
+  if (Full(room)) return false;
   items_[std::size_t(count_)] = {L, color};
   ++count_;
-  return restart;
+  return true;
 }
 
 ListSlot PlaceInList(int i, int rowsPerColumn) {

@@ -68,15 +68,15 @@ struct Curve {
 
 // The curves drawn in one visit of section 2, each with its L and colour.
 // It holds at most kCapacity curves, and fewer when the window has room for
-// fewer rows; when it is full the next curve starts it afresh (the window then
-// clears the plot as well, so that every curve shown has its row).
+// fewer rows.  A full list takes no more curves: the learner is comparing
+// the ones drawn, and only a new visit of the section starts afresh.
 class CurveList {
  public:
   static constexpr int kCapacity = 20;
 
-  // Stores a curve; room is how many rows the window can show (clamped to
-  // 1 .. kCapacity).  Returns true when the list was full and has started
-  // again with this curve as its only entry.
+  // room is how many rows the window can show (clamped to 1 .. kCapacity).
+  bool Full(int room = kCapacity) const;
+  // Stores a curve unless the list is full; false when it was.
   bool Add(double L, lk::Color color, int room = kCapacity);
   void Clear() { count_ = 0; }
   int Count() const { return count_; }

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include <QPushButton>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 
@@ -92,6 +93,13 @@ mainWindow::mainWindow() : lk::LessonWindow(Params()), frame_(1, 1, lk::ScaleMod
   picA_->hide();
   picB_->hide();
   picCover_->hide();
+  // The record is drawn whole while it still lies behind the strip, and its
+  // rows come into view one per step as it rises; at t = 32 it stands
+  // between the title and the strip.  What can be read of it is what stands
+  // above the strip then, time scale and all.
+  picA_->surface().VisibleArea = [this] {
+    return QRegion(0, 0, picA_->width(), picB_->y() - (titleBottom_ + kRecordClearance));
+  };
 
   picTitle_ = AddPicture(0, 0, 15, 15);
 

@@ -345,6 +345,12 @@ void mainWindow::btnOK_Click() {
       lk::Beep();
       return;
     case ws::TermsCheck::Accepted:
+      // Every curve has its legend row inside the figure; once the next row
+      // would fall below the lower edge, the section takes no more curves.
+      if (!LegendHasRoom()) {
+        lk::SoundDing();
+        return;
+      }
       accepted_ = text;
       lk::InputText = text;  // Up in an emptied box brings it back
       lk::LastKey = lk::key::Enter;
@@ -491,6 +497,12 @@ void mainWindow::DrawExact() {
       break;
     }
   }
+}
+
+bool mainWindow::LegendHasRoom() const {
+  const lk::Surface& s = pic_[0]->surface();
+  const float top = float(py(ws::LegendY(*section_, count_ + 1)));
+  return top + s.TextHeight(QStringLiteral("項数")) <= float(plot.H);
 }
 
 void mainWindow::PrintLegend() {

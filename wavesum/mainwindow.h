@@ -59,6 +59,7 @@ class mainWindow : public lk::LessonWindow {
   void DrawCurve();
   void DrawExact();
   void PrintPiLabels(const double (&offsets)[3]);
+  bool LegendHasRoom() const;
   void PrintLegend();
   void Display();
 

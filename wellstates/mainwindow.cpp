@@ -37,6 +37,9 @@ constexpr int kTimerMs = 10;
 constexpr double L = kHalfWidth;
 constexpr double Emax = kEnergyTop;
 
+// The legend keeps left of the energy axis's widest number, "10".
+constexpr double kLegendEnd = -1.2 * L - 0.15;
+
 }  // namespace
 
 lk::FrameParams mainWindow::Params() {
@@ -342,7 +345,32 @@ void mainWindow::Legend(Surface& p) {
   p.ForeColor = col::Black;
   PrintVar(p, x, y, QStringLiteral("E"));
   x += 0.2f * w;
-  PrintArial(p, x, y, QStringLiteral(": ") + Q(energyText(E_)));
+  PrintArial(p, x, y, LegendEnergy(p, x));
+}
+
+// The energy as its legend row shows it: as typed where that fits left of
+// the numbers of the energy axis, else rounded to as many digits as fit.
+QString mainWindow::LegendEnergy(const Surface& p, float x) const {
+  const float room = float(px(kLegendEnd)) - x;
+  Surface slate(1, 1, ScaleMode::Pixels);
+  slate.FontName = p.FontName;
+  slate.FontSize = p.FontSize;
+  QString text;
+  for (int digits = 17; digits > 0; --digits) {
+    text = QStringLiteral(": ") + Q(energyText(QString::number(E_, 'g', digits).toDouble()));
+    float width = 0;
+    PrintArial(slate, width, 0, text);
+    if (width <= room) break;
+  }
+  return text;
+}
+
+// Whether the legend column has a row left for one more trial below the
+// rows it holds.
+bool mainWindow::LegendHasRoom() {
+  Surface& p = pic_[1]->surface();
+  p.FontSize = kPlotFontSize;
+  return p.TextHeight(QStringLiteral("A")) * float(trialCount_ + 3) <= p.ScaleHeight();
 }
 
 void mainWindow::Exec13() {
@@ -353,7 +381,9 @@ void mainWindow::Exec13() {
       // Past the right end, or the curve ran out of bounds: the usual fate
       // of an energy that is not an eigenvalue.
       if (sweep_->state() == NumerovSweep::State::Diverged) SoundDing();
-      stage_ = Ask;
+      // Once the legend column is full the series starts again on a clean
+      // plot, rather than list energies below its bottom edge.
+      stage_ = LegendHasRoom() ? Ask : Series;
       return;
     }
     const QPoint to(px(pt->x), py(pt->y));

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QString>
 #include <optional>
 
 #include "lessonwindow.h"
@@ -51,6 +52,8 @@ class mainWindow : public lk::LessonWindow {
   void Exec12();
   void Exec13();
   void Legend(lk::Surface& p);
+  QString LegendEnergy(const lk::Surface& p, float x) const;
+  bool LegendHasRoom();
 
   lk::Picture* pic_[2] = {nullptr, nullptr};
   QLabel* title_ = nullptr;

@@ -1,17 +1,22 @@
 #include "dialogs.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOption>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "fonts.h"
 #include "program.h"
@@ -42,6 +47,63 @@ void Paint(QWidget* w, Color back) {
 }
 
 QFont DialogFont(float size = 9) { return MakeFont(QStringLiteral("メイリオ"), size, false, false); }
+
+// The style draws push buttons and scroll bars from pictures it keeps in the
+// application's pixmap cache, named among other things by the cache key of
+// the palette.  A palette set on a widget gets a key of its own, so each
+// dialog, made anew in the toolkit's back colour, stored a new set of
+// pictures that no later dialog could find (some 16 kB a use), and Qt 6.4's
+// cache keeps the names even of the pictures it drops.  Drawn with one
+// lasting palette for each set of colours, every dialog finds the pictures
+// of the one before.
+QPalette Lasting(const QPalette& p) {
+  static std::vector<QPalette> kept;
+  auto it = std::find(kept.begin(), kept.end(), p);  // the same colours
+  if (it == kept.end()) it = kept.insert(kept.end(), p);
+  QPalette lasting = *it;
+  lasting.setCurrentColorGroup(p.currentColorGroup());
+  return lasting;
+}
+
+// Draws with a copy of the option that has the lasting palette, when the
+// option is of type O; false for other options.
+template <class O, class Base, class Draw>
+bool DrawLasting(const Base* option, const Draw& draw) {
+  const auto* o = qstyleoption_cast<const O*>(option);
+  if (!o) return false;
+  O copy(*o);
+  copy.palette = Lasting(o->palette);
+  draw(&copy);
+  return true;
+}
+
+// The push buttons and the scroll bar of the dialogs; whatever the style
+// draws for them in turn (panels, arrows, grooves) inherits the lasting
+// palette.
+class LastingPaletteStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  void drawControl(ControlElement e, const QStyleOption* o, QPainter* p,
+                   const QWidget* w) const override {
+    const auto draw = [&](const QStyleOption* l) { QProxyStyle::drawControl(e, l, p, w); };
+    if (!DrawLasting<QStyleOptionButton>(o, draw)) draw(o);
+  }
+  void drawComplexControl(ComplexControl c, const QStyleOptionComplex* o, QPainter* p,
+                          const QWidget* w) const override {
+    const auto draw = [&](const QStyleOptionComplex* l) { QProxyStyle::drawComplexControl(c, l, p, w); };
+    if (!DrawLasting<QStyleOptionSlider>(o, draw)) draw(o);
+  }
+};
+
+// The controls of a dialog draw through one style for the whole program.
+void DrawWithLastingPalette(QWidget* control) {
+  static QPointer<QStyle> style;
+  if (!style) {
+    style = new LastingPaletteStyle(QApplication::style()->name());
+    style->setParent(qApp);
+  }
+  control->setStyle(style);
+}
 
 void ShowOnTop(QWidget* w) {
   w->show();
@@ -106,9 +168,9 @@ FrmHitKey::FrmHitKey(QWidget* owner) : PromptWindow(owner) {
   lblHitKey->setAttribute(Qt::WA_TransparentForMouseEvents);
   resize(240, 30);
   setFocusPolicy(Qt::StrongFocus);
-  timer1_ = new QTimer(this);
+  timer1_ = new LessonTimer(this);
   timer1_->setInterval(100);
-  connect(timer1_, &QTimer::timeout, this, [this] {
+  connect(timer1_, &LessonTimer::timeout, this, [this] {
     double elapsed = double(GetTickCount() - start_) / 1000.0;
     if (elapsed > AutoWait) {
       AutoWait = 0;
@@ -260,7 +322,10 @@ EntryDialog::EntryDialog(QWidget* owner, bool caretMoves) : PromptWindow(owner) 
   cmdNum[1] = new QPushButton(QStringLiteral("O K"), this);
   cmdNum[2] = new QPushButton(QStringLiteral("キャンセル"), this);
   cmdNum[1]->setDefault(true);
-  for (int i : {1, 2}) cmdNum[i]->setFont(DialogFont());
+  for (int i : {1, 2}) {
+    cmdNum[i]->setFont(DialogFont());
+    DrawWithLastingPalette(cmdNum[i]);
+  }
   txtNum->onEnter = [this] { Ok(); };
   txtNum->onEscape = [this] { Cancel(); };
   connect(cmdNum[1], &QPushButton::clicked, this, &EntryDialog::Ok);
@@ -316,6 +381,7 @@ FrmNum::FrmNum(LessonWindow& owner, const NumEntry& entry)
   cmdNum[2]->setGeometry(int(0.875 * w), 9, int(0.115 * w), 30);
   if (entry.scroll) {
     hsbNum = new QScrollBar(Qt::Horizontal, this);
+    DrawWithLastingPalette(hsbNum);
     hsbNum->setRange(entry.scrollMin, entry.scrollMax);
     hsbNum->setSingleStep(1);
     hsbNum->setPageStep(10);

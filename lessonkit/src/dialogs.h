@@ -67,7 +67,7 @@ class FrmHitKey : public PromptWindow {
 
  private:
   void Close(int code);
-  QTimer* timer1_ = nullptr;
+  LessonTimer* timer1_ = nullptr;
   std::int64_t start_ = 0;
 };
 

@@ -78,8 +78,8 @@ LessonWindow::LessonWindow(const FrameParams& params)
     else update();
   };
   setFont(MakeFont(params_.fontName, params_.fontSize, false, false));
-  timer1_ = new QTimer(this);
-  connect(timer1_, &QTimer::timeout, this, [this] {
+  timer1_ = new LessonTimer(this);
+  connect(timer1_, &LessonTimer::timeout, this, [this] {
     // A stopped clock stops the stage machines too.
     if (busy_ || Ending() || Paused()) return;
     busy_ = true;

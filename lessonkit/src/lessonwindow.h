@@ -16,8 +16,6 @@
 #include "program.h"
 #include "widgets.h"
 
-class QTimer;
-
 namespace lk {
 
 // Key codes as the lessons know them.
@@ -137,7 +135,7 @@ class LessonWindow : public QWidget {
   FrameParams params_;
   Surface form_;
   std::map<int, ClickLabel*> menu_;
-  QTimer* timer1_ = nullptr;
+  LessonTimer* timer1_ = nullptr;
   bool busy_ = false;
   bool loaded_ = false;
 };

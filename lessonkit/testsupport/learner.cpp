@@ -17,6 +17,8 @@
 #include <random>
 #include <thread>
 
+#include <pthread.h>
+#include <time.h>
 #include <unistd.h>
 
 #include "dialogs.h"
@@ -175,9 +177,15 @@ void Learner::Poll() {
 
 namespace {
 
+// Aborts the process, naming the seed, when the program stops turning its
+// event loop: when the main thread spends limit seconds of its own CPU time
+// without a beat (a loop that spins), or ten times as long in real time (a
+// wait that never wakes).  CPU time, not the clock on the wall: a machine
+// busy with other work slows the program down but does not make it hang.
 class Watchdog {
  public:
   Watchdog(std::uint32_t seed, double seconds) : seed_(seed), limit_(seconds) {
+    pthread_getcpuclockid(pthread_self(), &mainClock_);
     beat();
     thread_ = std::thread([this] { Run(); });
   }
@@ -190,19 +198,26 @@ class Watchdog {
     thread_.join();
   }
   void beat() {
-    last_.store(std::chrono::steady_clock::now().time_since_epoch().count());
+    lastWall_.store(std::chrono::steady_clock::now().time_since_epoch().count());
+    lastCpu_.store(MainCpuNs());
   }
 
  private:
+  std::int64_t MainCpuNs() const {
+    timespec t{};
+    clock_gettime(mainClock_, &t);
+    return std::int64_t(t.tv_sec) * 1000000000 + t.tv_nsec;
+  }
   void Run() {
     std::unique_lock<std::mutex> lock(m_);
     while (!stop_) {
       cv_.wait_for(lock, std::chrono::milliseconds(200));
-      auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-      double idle = double(now - last_.load()) * 1e-9;
-      if (!stop_ && idle > limit_) {
-        std::fprintf(stderr, "random input: the program stopped turning its event loop for %.1f s "
-                             "(seed %u)\n", idle, seed_);
+      const auto wall = std::chrono::steady_clock::now().time_since_epoch().count();
+      const double idleWall = double(wall - lastWall_.load()) * 1e-9;
+      const double spun = double(MainCpuNs() - lastCpu_.load()) * 1e-9;
+      if (!stop_ && (spun > limit_ || idleWall > 10 * limit_)) {
+        std::fprintf(stderr, "random input: the program stopped turning its event loop "
+                             "(%.1f s of CPU, %.1f s in all; seed %u)\n", spun, idleWall, seed_);
         std::fflush(stderr);
         std::abort();
       }
@@ -210,7 +225,8 @@ class Watchdog {
   }
   std::uint32_t seed_;
   double limit_;
-  std::atomic<std::int64_t> last_{0};
+  clockid_t mainClock_{};
+  std::atomic<std::int64_t> lastWall_{0}, lastCpu_{0};
   std::mutex m_;
   std::condition_variable cv_;
   bool stop_ = false;
@@ -219,9 +235,22 @@ class Watchdog {
 
 QWidget* TopWindow(QWidget* main) {
   if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) return modal;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w != main && w->isVisible() && (w->windowFlags() & Qt::Tool) == Qt::Tool) return w;
-  return main;
+  // The prompt or dialog over the lesson; of several, the active one (the
+  // list of top-level widgets has no order to rely on).
+  QWidget* top = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w == main || !w->isVisible() || (w->windowFlags() & Qt::Tool) != Qt::Tool) continue;
+    if (w == QApplication::activeWindow()) return w;
+    if (!top || qstrcmp(w->metaObject()->className(), top->metaObject()->className()) < 0) top = w;
+  }
+  return top ? top : main;
+}
+
+// Folds what an event met into the trace of a run.
+void Trace(std::uint64_t& trace, const QWidget* top, std::int32_t mode) {
+  auto mix = [&](std::uint64_t v) { trace = (trace ^ v) * 1099511628211ull; };
+  for (const char* c = top->metaObject()->className(); *c; ++c) mix(std::uint8_t(*c));
+  mix(std::uint32_t(mode));
 }
 
 void PostKey(QWidget* w, int qtKey, const QString& text) {
@@ -276,16 +305,27 @@ RandomRun RunRandomInput(std::uint32_t seed, int events,
   Watchdog dog(seed, hangSeconds);
   std::unique_ptr<LessonWindow> window;
 
+  // One event a turn of the event loop, once what the one before caused has
+  // been handled, and a fixed step of the lesson clock with each: the lesson
+  // meets the same events at the same moments of its own time, however fast
+  // the machine runs it.
+  SetSteppedClock(true);
   QTimer ticker;
-  ticker.setInterval(1);
+  ticker.setInterval(0);
   QObject::connect(&ticker, &QTimer::timeout, [&] {
     dog.beat();
+    StepClock(kRandomStepSeconds);
     // A lesson that runs its sections from Form_Load may be waiting without
     // limit when the events run out; ending it lets Start() return.
     if (run.events >= events && window && !Ending()) EndProgram();
-    if (run.events >= events || !window || Ending() || !window->isVisible()) return;
+    // A window still being placed takes no input: what came now would be
+    // lost, as many events as the window system takes time to place it.
+    if (run.events >= events || !window || Ending() || !window->isVisible() ||
+        LessonWindow::Placing())
+      return;
     QWidget* top = TopWindow(window.get());
     ++run.events;
+    Trace(run.trace, top, window->mode);
     int r = int(rng() % 100);
     if (pointer == Pointer::MovesAndDrags && r < 30) {
       if (r < 12) return PostPath(rng, top, false);
@@ -326,6 +366,7 @@ RandomRun RunRandomInput(std::uint32_t seed, int events,
   if (window && !Ending()) EndProgram();
   QCoreApplication::processEvents();
   window.reset();
+  SetSteppedClock(false);
   ResetProgram();
   return run;
 }

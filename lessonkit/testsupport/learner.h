@@ -86,16 +86,25 @@ void PressKey(QWidget* w, int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier
 struct RandomRun {
   int events = 0;
   int programs = 0;  // main windows started
+  // What the events met, in order (the window on top, the lesson's mode):
+  // the same seed gives the same trace on an idle and on a loaded machine.
+  std::uint64_t trace = 14695981039346656037ull;
 };
+
+// Lesson time that passes with each random event (a prompt's time-out of
+// 3 s comes after 60 events).
+constexpr double kRandomStepSeconds = 0.05;
 
 // What the random pointer does: left clicks only, or also moves, drags with
 // the left button held, and right clicks (the lessons driven by the mouse).
 enum class Pointer { Clicks, MovesAndDrags };
 
 // Sends `events` seeded random keys and clicks to whatever window of the
-// program is on top, restarting the program whenever it ends.  A watchdog
-// aborts the process, naming the seed, when the event loop stops turning for
-// hangSeconds.  A test then walks a short scripted path on a fresh window in
+// program is on top, restarting the program whenever it ends.  The events go
+// one a turn of the event loop, each with a step of the lesson clock, and
+// the lesson's timers run on those steps, so a seed does the same whatever
+// else the machine is doing.  A watchdog aborts the process, naming the
+// seed, when the event loop stops turning (hangSeconds of CPU time).  A test then walks a short scripted path on a fresh window in
 // the same process, so a storm that leaves the program broken (a stale
 // variable, a modal scope never closed) fails on more than a crash.
 RandomRun RunRandomInput(std::uint32_t seed, int events,

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QTest>
 #include <QWindow>
 #include <memory>
 
@@ -23,6 +24,10 @@ QImage Comparable(const QImage& img) {
 }  // namespace
 
 QImage ShownOnScreen(QWidget* window) {
+  // A window just shown has no picture on the screen until the window system
+  // exposes it (a lesson window waits for that before it loads).
+  if (window->windowHandle() && !window->windowHandle()->isExposed())
+    (void)QTest::qWaitForWindowExposed(window);  // the check below fails if it never was
   // Only the pending repaints: processing other events here could run a
   // lesson step and change what is drawn between the two pictures.
   QCoreApplication::sendPostedEvents(window, QEvent::UpdateRequest);

@@ -3,18 +3,20 @@
 # window manager and drives it as a learner would, checking what only a
 # desktop shows: the window's exact caption, where its first prompt or dialog
 # appears (also when the window manager has not put the window at 0,0), that
-# the prompt follows the window when it is moved, and a clean end.
+# the prompt follows the window when it is moved, that the screen shows what
+# the window draws, and a clean end.
 #
-#   desktop-test.sh <program> <caption> <keys> <a> <b> <end>
+#   desktop-test.sh <program> <caption> <keys> <a> <b> <end> [compare|-]
 #
 # keys: xdotool key names that bring up the first prompt or dialog ("" when
 #       the lesson opens one by itself); a, b: where it belongs (left = main
 #       left + a*width, top = main top + b*height; "-" when the lesson has no
 #       prompt); end: "Escape" (pressed until the program ends) or "close"
-#       (the window manager's close of the main window).
+#       (the window manager's close of the main window); "-" last for a
+#       program without the suite's keys (no F12 picture to compare with).
 set -uo pipefail
 
-prog=$1 caption=$2 keys=$3 a=$4 b=$5 end=$6
+prog=$1 caption=$2 keys=$3 a=$4 b=$5 end=$6 screen=${7:-compare}
 name=$(basename "$prog")
 work=$(mktemp -d)
 pids=()
@@ -63,6 +65,8 @@ done
 # not a leak of the lesson's.
 export LSAN_OPTIONS="suppressions=$(dirname "$(readlink -f "$0")")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 # Faster than a class would run it: where things appear does not depend on pace.
+export HOME="$work/home"
+mkdir -p "$HOME"
 QT_QPA_PLATFORM=xcb LESSONS_SILENT=1 "$prog" --speed 4 >"$work/program.log" 2>&1 &
 lesson=$!
 pids+=($lesson)
@@ -125,6 +129,43 @@ check_place() {
   fi
 }
 
+# What the screen shows of the main window is what the window itself draws:
+# an X screenshot of it equals its own picture saved with F12 at the same
+# moment (the clock stopped with F9 in between), apart from the small label
+# of the stopped clock and the prompts or dialogs standing over it.
+compare_screen() {
+  local X Y WIDTH HEIGHT mx my masks=() w saved shown diff
+  [ "$screen" = compare ] || return 0
+  xdotool key F9
+  sleep 0.5
+  eval "$(geometry "$main")"
+  mx=$X my=$Y
+  masks+=(-draw "rectangle $((WIDTH - 260)),0 $WIDTH,40")
+  for w in $(windows); do
+    [ "$w" = "$main" ] && continue
+    eval "$(geometry "$w")"
+    masks+=(-draw "rectangle $((X - mx - 1)),$((Y - my - 1)) $((X - mx + WIDTH)),$((Y - my + HEIGHT))")
+  done
+  import -window "$main" "$work/shown.png" || fail "no X screenshot of the main window"
+  xdotool key F12
+  saved=""
+  for _ in $(seq 50); do
+    saved=$(find "$HOME" -maxdepth 2 -name "$name-*.png" 2>/dev/null | head -n1)
+    [ -n "$saved" ] && break
+    sleep 0.1
+  done
+  [ -n "$saved" ] || fail "F12 saved no picture of the window"
+  sleep 0.3
+  xdotool key F9
+  shown=$(identify -format '%wx%h' "$work/shown.png")
+  [ "$shown" = "$(identify -format '%wx%h' "$saved")" ] ||
+    fail "the screen shows the window at $shown, its own picture is $(identify -format '%wx%h' "$saved")"
+  convert "$work/shown.png" -fill black "${masks[@]}" "$work/shown-masked.png"
+  convert "$saved" -fill black "${masks[@]}" "$work/saved-masked.png"
+  diff=$(compare -metric AE "$work/shown-masked.png" "$work/saved-masked.png" "$work/diff.png" 2>&1)
+  echo "screen against the window's own picture: $diff pixels differ"
+  [ "$diff" = 0 ] || fail "$diff pixels of the screen differ from the window's own picture ($work/diff.png)"
+}
 if [ "$a" != "-" ]; then
   if [ -n "$keys" ]; then
     xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
@@ -135,6 +176,8 @@ if [ "$a" != "-" ]; then
   [ -n "$p" ] || fail "no prompt or dialog appeared"
   sleep 0.3
   check_place "first prompt" "$p"
+  # Before the move below, which may push the window past the screen's edge.
+  compare_screen
 
   read -r fl ft _ _ <<<"$(frame)"
   xdotool windowmove "$main" $((fl > 200 ? 20 : fl + 150)) $((ft > 150 ? 10 : ft + 100))
@@ -142,6 +185,14 @@ if [ "$a" != "-" ]; then
   read -r nl nt _ _ <<<"$(frame)"
   [ "$nl,$nt" != "$fl,$ft" ] || fail "the window manager did not move the main window"
   check_place "after moving the window" "$p"
+else
+  # A lesson without a prompt window: its keys lead it on, then it is looked at.
+  if [ -n "$keys" ]; then
+    xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+    for k in $keys; do xdotool key "$k"; sleep 0.3; done
+    sleep 2
+  fi
+  compare_screen
 fi
 
 case "$end" in

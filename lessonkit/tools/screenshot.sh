@@ -32,7 +32,8 @@ cleanup() {
 trap cleanup EXIT
 
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp >/dev/null 2>&1 &
+# Large enough for a lesson at scale factor 2.
+Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
@@ -53,7 +54,7 @@ done
 
 export HOME="$work/home"
 mkdir -p "$HOME"
-QT_QPA_PLATFORM=xcb LESSONS_SILENT=1 ${SCALE:+QT_SCALE_FACTOR=$SCALE} \
+env QT_QPA_PLATFORM=xcb LESSONS_SILENT=1 ${SCALE:+QT_SCALE_FACTOR=$SCALE} \
   "$prog" --speed "${SPEED:-1}" >"$work/program.log" 2>&1 &
 lesson=$!
 pids+=($lesson)

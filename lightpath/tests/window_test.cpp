@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "learner.h"
+#include "screen.h"
 #include "program.h"
 #include "sounds.h"
 
@@ -96,6 +97,11 @@ int RowInk(mainWindow& w, float r) {
 int TextInk(mainWindow& w) {
   return InkCount(w.form(), float(w.textLeft()), w.RowTop(0), w.form().ScaleWidth(),
                   w.form().ScaleHeight());
+}
+
+// The bottom of result row r, in window pixels.
+int RowBottomPx(mainWindow& w, float r) {
+  return int(std::ceil((w.RowTop(r) + w.form().TextHeight(QStringLiteral("A"))) / 15));
 }
 
 struct Started {
@@ -307,24 +313,36 @@ TEST(LightpathWindow, TrialOnTheLastFixedPathDoesNotEraseIt) {
   EXPECT_TRUE(PathIs(w, w.paths().at(2), kFixed));
 }
 
-TEST(LightpathWindow, ClicksBeyondTheHundredthPathAreRefused) {
+TEST(LightpathWindow, ClicksBeyondTheLastFreeRowAreRefused) {
   Started s;
   mainWindow& w = s.w;
   Slide(w, 150, 200);
-  for (int i = 0; i < lightpath::kMaxPaths; ++i) Click(w, Qt::LeftButton);
-  EXPECT_EQ(w.paths().count(), lightpath::kMaxPaths);
-  const float rows = w.resultRow();
   const int dings = lk::SoundCount(lk::Sound::Ding);
+  for (int i = 0; i < lightpath::kMaxPaths && lk::SoundCount(lk::Sound::Ding) == dings; ++i)
+    Click(w, Qt::LeftButton);
+  // The rows ran out long before the list of paths: one more result and the
+  // answer's two rows would have reached "再実行", which shows with the answer.
+  const int count = w.paths().count();
+  const int buttonTop = w.btnRestart()->geometry().top();
+  std::printf("fixed paths the result rows hold: %d\n", count);
+  EXPECT_LT(count, lightpath::kMaxPaths);
+  EXPECT_EQ(w.resultRow(), float(count));
+  EXPECT_LE(RowBottomPx(w, count + 2.5f), buttonTop);
+  EXPECT_GT(RowBottomPx(w, count + 3.5f), buttonTop);
   Click(w, Qt::LeftButton);
-  Click(w, Qt::LeftButton);
-  EXPECT_EQ(w.paths().count(), lightpath::kMaxPaths);
-  EXPECT_EQ(w.resultRow(), rows);
-  EXPECT_EQ(lk::SoundCount(lk::Sound::Ding), dings + 2);
-  // The lesson goes on: drag, and ask for the answer.
+  // End would print an answer and leave no room for the last one.
   Slide(w, 200, 150);
+  lk::test::PressKey(&w, Qt::Key_End);
+  EXPECT_EQ(w.paths().count(), count);
+  EXPECT_EQ(w.resultRow(), float(count));
+  EXPECT_EQ(lk::SoundCount(lk::Sound::Ding), dings + 3);
+  // The lesson goes on: the trial moves, and the answer fits above the button.
   EXPECT_TRUE(PathIs(w, w.xCur(), kTrial));
   Click(w, Qt::RightButton);
   EXPECT_TRUE(w.finished());
+  EXPECT_FLOAT_EQ(w.resultRow(), count + 2.5f);
+  EXPECT_TRUE(w.btnRestart()->isVisible());
+  EXPECT_SCREEN(&w, "the answer below the last free row");
 }
 
 // ---- The answer --------------------------------------------------------------
@@ -579,9 +597,11 @@ TEST(LightpathWindow, RandomInputKeepsTheLessonWorking) {
   Click(w, Qt::LeftButton);
   EXPECT_TRUE(PathIs(w, w.paths().last(), kFixed));
   EXPECT_GT(RowInk(w, 1), 0);
+  EXPECT_SCREEN(&w, "a path fixed");
   Click(w, Qt::RightButton);
   EXPECT_TRUE(PathIs(w, w.scene().Exact(), kAnswer));
   EXPECT_TRUE(w.btnRestart()->isVisible());
+  EXPECT_SCREEN(&w, "the answer");
 }
 
 // The long run, started by hand (--gtest_also_run_disabled_tests);

@@ -15,8 +15,9 @@
 
 #include "dialogs.h"
 #include "learner.h"
-#include "screen.h"
+#include "memorycheck.h"
 #include "program.h"
+#include "screen.h"
 #include "sounds.h"
 
 using lk::test::Learner;
@@ -690,6 +691,7 @@ TEST(MinimaxfitWindow, RandomInputKeepsTheLessonRunning) {
 // Starting the program again and again, each time drawing a curve, keeps
 // nothing behind.
 TEST(MinimaxfitWindow, RestartsDoNotGrowTheProcess) {
+  lk::test::ExpectDialogUsesKeepMemoryFlat([] { return std::make_unique<mainWindow>(); });
   const long growth = lk::test::RestartGrowthKb(
       [] { return std::make_unique<mainWindow>(); },
       [](lk::LessonWindow& w, Learner& l) {

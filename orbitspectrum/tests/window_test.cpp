@@ -17,6 +17,11 @@
 
 #include "dialogs.h"
 #include "learner.h"
+<<<<<<< HEAD
+#include "memorycheck.h"
+=======
+#include "screen.h"
+>>>>>>> lessons-c
 #include "mainwindow.h"
 #include "program.h"
 #include "sounds.h"
@@ -474,19 +479,35 @@ TEST(OrbitWindow, IntroductionFiguresTurnWhileTheNarrationPauses) {
 
 // What a learner does after any storm of input: past the introduction, e =
 // 0.5 entered, the run's pauses answered; at the next dialog the orbit and
-// the graph are drawn for 0.5; the dialog's end button ends the lesson.
+// the graph are drawn for 0.5; the dialog's end button ends the lesson.  The
+// screen shows the introduction with its animation turning, the orbit half
+// drawn, and every pause of the run: the figures after the orbit, the table
+// after the comparison.
 void ScriptedPath(lk::LessonWindow& lw, Learner& l) {
   auto& w = static_cast<mainWindow&>(lw);
-  l.pressKey().type(QStringLiteral("0.5"));
-  for (int i = 0; i < 7; ++i) l.pressKey();
-  l.atDialog([&w](QWidget*) {
+  auto screen = [&w](const QString& where) { return [&w, where] { EXPECT_SCREEN(&w, where); }; };
+  auto atPrompt = [&w](int step) { return [&w, step] { return PromptAt(w, step); }; };
+  auto midOrbit = std::make_shared<bool>(false);
+  lk::test::WhenDrawn(w.pic(1)->surface(),
+                      [&w] { return w.step() == 3 && w.samplesDrawn() == kSamples / 2; },
+                      [screen, midOrbit] {
+                        *midOrbit = true;
+                        screen(QStringLiteral("in the middle of the orbit"))();
+                      });
+  l.when(atPrompt(0), screen(QStringLiteral("the introduction"))).pressKey().type(QStringLiteral("0.5"));
+  for (int step : {2, 4, 5, 7, 8, 9, 10})
+    l.when(atPrompt(step), screen(QStringLiteral("at the pause after message %1").arg(step))).pressKey();
+  l.atDialog([&w, midOrbit](QWidget*) {
      EXPECT_DOUBLE_EQ(w.eccentricity(), 0.5);
      EXPECT_GT(lk::test::InkCount(w.pic(1)->surface()), 0);
      EXPECT_GT(lk::test::InkCount(w.pic(2)->surface()), 0);
+     EXPECT_TRUE(*midOrbit);
    }).cancel();
 }
 
 TEST(OrbitWindow, RandomInputThenTheLessonStillWorks) {
+  lk::test::ExpectDialogUsesKeepMemoryFlat([] { return std::make_unique<mainWindow>(); },
+                                           {lk::test::DialogKind::NumberWithScrollBar});
   lk::test::RunRandomThenScript({1, 2, 3}, 2000, [] { return std::make_unique<mainWindow>(); },
                                 ScriptedPath);
 }

@@ -15,8 +15,9 @@
 
 #include "dialogs.h"
 #include "learner.h"
-#include "screen.h"
+#include "memorycheck.h"
 #include "program.h"
+#include "screen.h"
 #include "sounds.h"
 
 using lk::test::Learner;
@@ -627,6 +628,9 @@ TEST(RadialwaveWindow, ClosingADialogByTheWindowManagerIsItsCancel) {
 // triple, keeps nothing behind: the resident memory stays flat.
 TEST(RadialwaveWindow, RestartsDoNotGrowMemory) {
   if (!lk::test::MemoryFiguresMeaningful()) GTEST_SKIP() << "the sanitizer's allocator holds memory back";
+  lk::test::ExpectDialogUsesKeepMemoryFlat(
+      [] { return std::make_unique<mainWindow>(); },
+      {lk::test::DialogKind::NumberWithChoice, lk::test::DialogKind::Number});
   const long growth = lk::test::RestartGrowthKb(
       [] { return std::make_unique<mainWindow>(); },
       [](lk::LessonWindow& lw, Learner& l) {

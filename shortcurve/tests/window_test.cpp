@@ -20,6 +20,7 @@
 
 #include "learner.h"
 #include "program.h"
+#include "screen.h"
 #include "sounds.h"
 
 using lk::Color;
@@ -548,10 +549,24 @@ TEST(ShortcurveWindow, RandomInput) {
   ASSERT_EQ(l->series().count(), 1);
   EXPECT_EQ(l->series().paths()[0].size(), 4u);
   EXPECT_TRUE(ColourNear(l->picB()->surface(), l.At(0.85, 0.75), frmVar::kOldPathColor));
+  EXPECT_SCREEN(l.w.get(), "a path and its value");
+  // The screen once the growing answer has passed x = 0.5, and at its end.
+  const lk::Surface& board = l->picB()->surface();
+  auto onCurve = [&](double x) {
+    return ColourNear(board, l.At(x, Minimiser(Problem::Quadratic, x)), frmVar::kExactColor);
+  };
+  bool looked = false;
+  lk::test::WhenDrawn(l->picB()->surface(), [&] { return l->exactShown() && onCurve(0.5); },
+                      [&] {
+                        looked = true;
+                        EXPECT_FALSE(onCurve(0.95));
+                        EXPECT_SCREEN(l.w.get(), "the answer growing");
+                      });
   l.Key(Qt::Key_End);
   ASSERT_TRUE(RunUntil([&] { return l->exactShown() && !l->busy(); }));
-  EXPECT_TRUE(ColourNear(l->picB()->surface(), l.At(0.5, Minimiser(Problem::Quadratic, 0.5)),
-                         frmVar::kExactColor));
+  EXPECT_TRUE(looked);
+  EXPECT_TRUE(onCurve(0.95));
+  EXPECT_SCREEN(l.w.get(), "the answer");
 }
 
 // The long run, started by hand (--gtest_also_run_disabled_tests);

@@ -129,34 +129,28 @@ TEST(SpikelimitCore, EntriesOutsideTenToSixtyThreeOfferTheNearerLimit) {
 
 // ---- The list of curves -------------------------------------------------
 
-TEST(SpikelimitCore, CurveListKeepsItsCapacityAndStartsAfreshWhenFull) {
+TEST(SpikelimitCore, CurveListKeepsWhatItHoldsWhenFull) {
   sl::CurveList list;
-  for (int i = 1; i <= 20; ++i) EXPECT_FALSE(list.Add(9.0 + i, lk::Color(i))) << i;
+  for (int i = 1; i <= 20; ++i) EXPECT_TRUE(list.Add(9.0 + i, lk::Color(i))) << i;
+  EXPECT_TRUE(list.Full());
+  EXPECT_FALSE(list.Add(55, 7));
   EXPECT_EQ(list.Count(), 20);
   EXPECT_EQ(list.At(1).L, 10);
   EXPECT_EQ(list.At(20).L, 29);
   EXPECT_EQ(list.At(20).color, 20u);
-  EXPECT_TRUE(list.Add(55, 7));
-  EXPECT_EQ(list.Count(), 1);
-  EXPECT_EQ(list.At(1).L, 55);
-  EXPECT_EQ(list.At(1).color, 7u);
 
-  // A window with room for fewer rows starts again sooner; too much room
-  // still never goes past the capacity, and no room at all keeps one row.
-  list.Clear();
-  for (int i = 0; i < 9; ++i) EXPECT_FALSE(list.Add(10, 1, 9));
-  EXPECT_TRUE(list.Add(11, 2, 9));
-  list.Clear();
-  for (int i = 0; i < 45; ++i) {
-    list.Add(10 + i, 1, 1000);
-    ASSERT_LE(list.Count(), sl::CurveList::kCapacity);
+  // A window with room for fewer rows is full sooner; too much room still
+  // never goes past the capacity, and no room at all keeps one row.
+  struct Case {
+    int room, holds;
+  };
+  for (const Case c : {Case{9, 9}, Case{1000, 20}, Case{0, 1}, Case{-3, 1}}) {
+    list.Clear();
+    for (int i = 0; i < 45; ++i) list.Add(10 + i, 1, c.room);
+    EXPECT_EQ(list.Count(), c.holds) << c.room;
+    EXPECT_TRUE(list.Full(c.room)) << c.room;
+    EXPECT_EQ(list.At(c.holds).L, 9 + c.holds) << c.room;
   }
-  EXPECT_EQ(list.Count(), 5);  // 45 = 20 + 20 + 5
-  list.Clear();
-  EXPECT_FALSE(list.Add(10, 1, 0));
-  EXPECT_TRUE(list.Add(12, 1, -3));
-  EXPECT_EQ(list.Count(), 1);
-  EXPECT_EQ(list.At(1).L, 12);
 }
 
 TEST(SpikelimitCore, ListRowsFillOneColumnThenTheNext) {

@@ -17,7 +17,10 @@
 
 #include "dialogs.h"
 #include "learner.h"
+#include "memorycheck.h"
 #include "program.h"
+#include "screen.h"
+#include "sounds.h"
 
 using lk::test::InkCount;
 using lk::test::Learner;
@@ -443,10 +446,11 @@ TEST(SpikelimitWindow, ClosingTheDialogByTheWindowManagerLeavesTheSection) {
   lk::EndProgram();
 }
 
-TEST(SpikelimitWindow, AFullListStartsListAndPlotAfreshAndStaysOnTheWindow) {
+TEST(SpikelimitWindow, AFullListRefusesMoreCurvesWithADingAndStaysOnTheWindow) {
   mainWindow w;
   w.Start();
-  int room = 0, dialogTop = 0;
+  int room = 0, dialogTop = 0, dings = 0;
+  QImage plot, list;
   Learner l;
   l.atDialog([&](QWidget* d) {
     room = w.ListRoom();
@@ -472,21 +476,22 @@ TEST(SpikelimitWindow, AFullListStartsListAndPlotAfreshAndStaysOnTheWindow) {
                          f.ScaleHeight()),
                 0);
       EXPECT_EQ(InkCount(f, 5000, 0, f.ScaleWidth(), f.ScaleHeight()), 0);
-      EXPECT_TRUE(ColourNear(w.pic(0)->surface(), PlotFrame(w.pic(0)).px(0),
-                             PlotFrame(w.pic(0)).py(63 / kPi) + 2, lk::Palette[1]));
+      dings = lk::SoundCount(lk::Sound::Ding);
+      plot = w.pic(0)->surface().Image();
+      list = f.Image();
       TypeInto(full, QStringLiteral("30,9"));
       QTest::keyClick(Dialog(full)->txtNum, Qt::Key_Return);
     });
-    CancelAfter(l, [&](QWidget*) {
-      ASSERT_EQ(w.curves().Count(), 1);
-      EXPECT_EQ(w.curves().At(1).L, 30);
-      const lk::Surface& s = w.pic(0)->surface();
+    // Refused: the dialog asks again with the last L, and every curve and
+    // row drawn so far stays.
+    CancelAfter(l, [&](QWidget* d) {
+      EXPECT_EQ(lk::SoundCount(lk::Sound::Ding), dings + 1);
+      EXPECT_EQ(Dialog(d)->txtNum->text(), QStringLiteral(" ") + QString::number(10 + room));
+      EXPECT_EQ(w.curves().Count(), room);
+      EXPECT_TRUE(w.pic(0)->surface().Image() == plot);
+      EXPECT_TRUE(w.form().Image() == list);
       const Frame f = PlotFrame(w.pic(0));
-      EXPECT_EQ(CountOf(s, lk::Palette[1]), 0);  // the first curve is gone
-      EXPECT_TRUE(ColourNear(s, f.px(0), f.py(30 / kPi), lk::Palette[9]));
-      // One row left in the list.
-      EXPECT_EQ(RowsOf(w.form(), lk::Palette[1]).first, -1);
-      EXPECT_NE(RowsOf(w.form(), lk::Palette[9]).first, -1);
+      EXPECT_TRUE(ColourNear(w.pic(0)->surface(), f.px(0), f.py(63 / kPi) + 2, lk::Palette[1]));
     });
     TypeInto(d, QStringLiteral("12"));
     QTest::keyClick(Dialog(d)->txtNum, Qt::Key_Return);
@@ -494,6 +499,12 @@ TEST(SpikelimitWindow, AFullListStartsListAndPlotAfreshAndStaysOnTheWindow) {
   lk::test::PressKey(&w, Qt::Key_2);
   EXPECT_TRUE(l.done());
   EXPECT_EQ(w.mode, 0);
+  // The next visit takes curves again.
+  Learner again;
+  again.type(QStringLiteral("30"));
+  CancelAfter(again, [&](QWidget*) { EXPECT_EQ(w.curves().Count(), 1); });
+  lk::test::PressKey(&w, Qt::Key_2);
+  EXPECT_TRUE(again.done());
   lk::EndProgram();
 }
 
@@ -610,6 +621,8 @@ TEST(SpikelimitWindow, EscDuringACurveEndsTheProgram) {
 
 // What a learner does after any storm of input: section 1 through its four
 // prompts, then section 2 with L = 25 in palette entry 2, back to the menu.
+// The screen must show what the window holds at the end of each section and
+// half-way through the curve.
 void ScriptedPath(lk::LessonWindow& lw, Learner& l) {
   auto& w = static_cast<mainWindow&>(lw);
   // The window takes keys only once it has loaded, and the learner may act
@@ -621,13 +634,23 @@ void ScriptedPath(lk::LessonWindow& lw, Learner& l) {
     if (l.pending() < before) keys->stop();
   });
   keys->start(5);
-  for (int i = 0; i < 4; ++i) l.pressKey();
+  for (int i = 0; i < 3; ++i) l.pressKey();
+  l.when([&w] { return w.mode == 13 && lk::test::OpenPrompt(); },
+         [&w] { EXPECT_SCREEN(&w, "section 1 at its last step"); });
+  l.pressKey();
   l.then([&w] {
     EXPECT_EQ(w.mode, 0);
     lk::test::PressKey(&w, Qt::Key_2);
   });
-  l.type(QStringLiteral("25,2"));
   l.atDialog([&w](QWidget* d) {
+    lk::Surface& s = w.pic(0)->surface();
+    lk::test::WhenDrawn(s, [&s] { return s.CurrentX >= s.ScaleWidth() / 2; },
+                        [&w] { EXPECT_SCREEN(&w, "half-way through the curve"); });
+    TypeInto(d, QStringLiteral("25,2"));
+    QTest::keyClick(Dialog(d)->txtNum, Qt::Key_Return);
+  });
+  l.atDialog([&w](QWidget* d) {
+    EXPECT_SCREEN(&w, "section 2 with its curve");
     const Frame f = PlotFrame(w.pic(0));
     EXPECT_TRUE(ColourNear(w.pic(0)->surface(), f.px(0), f.py(25 / kPi), lk::Palette[2]));
     EXPECT_EQ(w.curves().Count(), 1);
@@ -641,6 +664,7 @@ void ScriptedPath(lk::LessonWindow& lw, Learner& l) {
 }
 
 TEST(SpikelimitWindow, RandomInputThenTheLessonStillWorks) {
+  lk::test::ExpectDialogUsesKeepMemoryFlat([] { return std::make_unique<mainWindow>(); });
   lk::test::RunRandomThenScript({21, 22}, 2000, [] { return std::make_unique<mainWindow>(); },
                                 ScriptedPath);
 }

@@ -435,27 +435,6 @@ TEST(SpringchainWindow, EveryFrameIsShownComplete) {
   EXPECT_EQ(incomplete, 0);
 }
 
-// What the screen shows of the chain, not only the picture in memory: during
-// the displacement, in the middle of the motion and at t = 32.
-TEST(SpringchainWindow, TheScreenShowsEveryStageOfTheChain) {
-  auto w = std::make_unique<mainWindow>();
-  Script script(*w);
-  script.key().key()
-      .when([&] { return w->stage() == 2 && w->displacement() > 0.5f; },
-            [&] { EXPECT_SCREEN(w.get(), "during the displacement"); })
-      .look([&] { EXPECT_SCREEN(w.get(), "atom 0 displaced"); })
-      .key().key().key().key()
-      .when([&] { return w->animating() && w->step() > w->record()->nT() / 2; },
-            [&] { EXPECT_SCREEN(w.get(), "in the middle of the motion"); })
-      .when([&] { return w->btnAgain()->isVisible(); },
-            [&] {
-              EXPECT_SCREEN(w.get(), "at t = 32");
-              QTest::keyClick(w.get(), Qt::Key_Escape);
-            });
-  RunLesson(*w);
-  EXPECT_TRUE(script.done());
-}
-
 // "原点を移動して再実行" runs the lesson again with atom 0 second from the
 // left, on a clean window; a second click brings it back to the centre.
 TEST(SpringchainWindow, RestartMovesTheOrigin) {
@@ -583,6 +562,7 @@ bool ShortPath() {
         EXPECT_FLOAT_EQ(w->displacement(), 255.0f / 256);
         EXPECT_EQ(w->maskShown(), w->maskText());
         EXPECT_TRUE(MisplacedAtoms(*w, AtRest(0, 255.0 / 256)).empty());
+        EXPECT_SCREEN(w.get(), "atom 0 displaced");
       })
       .key(Qt::Key_Escape);
   w->Start();
@@ -613,18 +593,39 @@ TEST(SpringchainWindow, RandomInputThenTheLessonStillWorks) {
   }
   EXPECT_GT(programs, 3);
 
+  // The whole lesson, looking at the screen at every pause, in the middle of
+  // the displacement and of the motion, at t = 32 and after the restart.
   auto w = std::make_unique<mainWindow>();
-  int lastStep = -1, origin = -1;
+  int lastStep = -1, origin = -1, looks = 0;
+  auto screen = [&](const QString& where) {
+    return [&, where] {
+      ++looks;
+      EXPECT_SCREEN(w.get(), where);
+    };
+  };
+  lk::Surface& strip = w->picB()->surface();
+  lk::test::WhenDrawn(strip, [&] { return w->stage() == 2 && w->displacement() > 0.5f; },
+                      screen(QStringLiteral("during the displacement")));
+  lk::test::WhenDrawn(strip, [&] { return w->animating() && w->step() > w->record()->nT() / 2; },
+                      screen(QStringLiteral("in the middle of the motion")));
   Script script(*w);
-  script.key().key().key().key().key().key()
+  for (int pause = 1; pause <= 6; ++pause)
+    script.look(screen(QStringLiteral("at pause %1").arg(pause))).key();
+  script
       .when([&] { return w->btnAgain()->isVisible(); },
             [&] {
+              screen(QStringLiteral("at t = 32"))();
               lastStep = w->step();
               w->btnAgain()->click();
             })
-      .look([&] { origin = w->origin(); })
+      .look([&] {
+        screen(QStringLiteral("started again"))();
+        origin = w->origin();
+      })
       .key(Qt::Key_Escape);
   RunLesson(*w);
+  EXPECT_TRUE(script.done());
+  EXPECT_EQ(looks, 2 + 6 + 2);
   EXPECT_EQ(lastStep, w->record()->nT());
   EXPECT_EQ(origin, 1);
   w.reset();

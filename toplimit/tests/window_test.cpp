@@ -10,6 +10,7 @@
 #include "learner.h"
 #include "mainwindow.h"
 #include "program.h"
+#include "screen.h"
 
 namespace tl = toplimit;
 
@@ -148,9 +149,11 @@ void ScriptedPath(lk::LessonWindow& lw, lk::test::Learner& l) {
   l.then([&w] {
     QTest::mouseClick(w.optPrecision(1), Qt::LeftButton);
     EXPECT_GT(InkCount(w.pic()->surface()), 0);
+    EXPECT_SCREEN(&w, "the single-precision table");
     QTest::mouseClick(w.optPrecision(2), Qt::LeftButton);
     EXPECT_TRUE(w.optPrecision(2)->isChecked());
     EXPECT_GT(InkCount(w.pic()->surface()), 0);
+    EXPECT_SCREEN(&w, "the double-precision table");
   });
 }
 

@@ -11,6 +11,7 @@
 #include "learner.h"
 #include "mainwindow.h"
 #include "program.h"
+#include "screen.h"
 #include "sounds.h"
 
 namespace ur = unitround;
@@ -190,8 +191,10 @@ void ScriptedPath(lk::LessonWindow& lw, lk::test::Learner& l) {
   l.then([&w] {
     Click(w.optPrecision(1));
     EXPECT_GT(InkCount(w.pic(1)->surface()), 0);
+    EXPECT_SCREEN(&w, "the single-precision table");
     Click(w.optPrecision(2));
     EXPECT_GT(InkCount(w.pic(2)->surface()), 0);
+    EXPECT_SCREEN(&w, "both tables");
   });
 }
 

@@ -19,6 +19,7 @@
 #include "dialogs.h"
 #include "learner.h"
 #include "program.h"
+#include "screen.h"
 #include "sounds.h"
 
 namespace {
@@ -345,7 +346,7 @@ TEST(WavesumWindow, GibbsViewDrawsTheOvershootNextToTheJump) {
   lk::EndProgram();
 }
 
-TEST(WavesumWindow, LegendRowsStepDownByFifteenHundredthsInTheirColours) {
+TEST(WavesumWindow, LegendRowsStepDownByFifteenHundredthsInTheirColoursToTheEdge) {
   // Section 2 prints its legend in white from y = 1.15 down; colours chosen
   // with a comma, so no stroke shares a colour with the text.
   mainWindow w;
@@ -359,6 +360,15 @@ TEST(WavesumWindow, LegendRowsStepDownByFifteenHundredthsInTheirColours) {
     for (int i : indices) rows.push_back(StrokeRow(fig, lk::Palette[std::size_t(i)], 250, 20));
     // The text of the rows is white, the exact function's colour.
     EXPECT_GT(lk::test::InkCount(fig, 0, float(w.py(1.15)), 40, float(w.py(0.75))), 20);
+  });
+  // Seventeen rows reach down to -1.25; the eighteenth, at -1.4, would run
+  // off the figure's lower edge: "O K" dings and the row waits.
+  const int dings = lk::SoundCount(lk::Sound::Ding);
+  for (int i = 0; i < 16; ++i) row.accept();
+  row.at([&] {
+    EXPECT_EQ(w.curveCount(), 17);
+    EXPECT_EQ(lk::SoundCount(lk::Sound::Ding), dings + 2);
+    EXPECT_TRUE(w.entryWaiting());
   });
   row.cancel();
   RunSection(w, Qt::Key_2);
@@ -524,24 +534,35 @@ TEST(WavesumWindow, APeriodTakesTwoSeconds) {
 
 // ---- Random input --------------------------------------------------------
 
-// What a learner does after any storm of input: section 2, three terms in
-// red drawn where the series puts them, "キャンセル" back to the menu, Esc.
+// What a learner does after any storm of input: in each section three terms
+// in red, "キャンセル" back to the menu; then Esc.  The screen must show
+// what the window holds half-way through each curve and at its end.
 void ScriptedPath() {
   mainWindow w;
   w.Start();
-  Row row(w);
-  row.type(QStringLiteral("3,7"));
-  row.at([&] {
-    EXPECT_EQ(w.curveCount(), 1);
-    EXPECT_GT(lk::test::InkCount(w.pic(0)->surface()), 1000);
-    // The 3-term triangle sum crosses zero at pi/2 like the triangle.
-    EXPECT_TRUE(ColourNear(w.pic(0)->surface(), w.px(kPi / 2), w.py(0), lk::Palette[7]));
-  });
-  row.cancel();
-  RunSection(w, Qt::Key_2);
-  EXPECT_TRUE(row.done()) << "the scripted path stopped half-way";
-  EXPECT_EQ(w.mode, 0);
-  EXPECT_TRUE(MenuShown(w));
+  for (int key : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4}) {
+    Row row(w);
+    row.at([&] {
+      lk::Surface& s = w.pic(0)->surface();
+      lk::test::WhenDrawn(s, [&s] { return s.CurrentX >= s.ScaleWidth() / 2; },
+                          [&w] { EXPECT_SCREEN(&w, "half-way through a curve"); });
+    });
+    row.type(QStringLiteral("3,7"));
+    row.at([&] {
+      EXPECT_SCREEN(&w, "a section with its curve");
+      EXPECT_EQ(w.curveCount(), 1);
+      EXPECT_GT(lk::test::InkCount(w.pic(0)->surface()), 1000);
+      // The 3-term triangle sum crosses zero at pi/2 like the triangle.
+      if (key == Qt::Key_2) {
+        EXPECT_TRUE(ColourNear(w.pic(0)->surface(), w.px(kPi / 2), w.py(0), lk::Palette[7]));
+      }
+    });
+    row.cancel();
+    RunSection(w, key);
+    EXPECT_TRUE(row.done()) << "the scripted path stopped half-way";
+    EXPECT_EQ(w.mode, 0);
+    EXPECT_TRUE(MenuShown(w));
+  }
   lk::test::PressKey(&w, Qt::Key_Escape);
   EXPECT_TRUE(lk::Ending());
   lk::ResetProgram();

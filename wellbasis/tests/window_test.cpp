@@ -18,8 +18,9 @@
 
 #include "dialogs.h"
 #include "learner.h"
-#include "screen.h"
+#include "memorycheck.h"
 #include "program.h"
+#include "screen.h"
 #include "sounds.h"
 
 using lk::Color;
@@ -437,6 +438,7 @@ TEST(WellbasisWindow, ClosingMidSweepStopsTheDrawing) {
 // short trial as it should, and the screen shows it whole: at the
 // introduction, in the middle of the sum and after it.
 TEST(WellbasisWindow, RandomInput) {
+  lk::test::ExpectDialogUsesKeepMemoryFlat([] { return std::make_unique<mainWindow>(); });
   // Most of a storm falls on the sweeps, which take their timer ticks
   // whatever the clock; the letters the number boxes refuse show that it
   // reached the dialogs too.

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,8 @@
 
 #include "dialogs.h"
 #include "learner.h"
+#include "memorycheck.h"
+#include "screen.h"
 #include "program.h"
 #include "sounds.h"
 
@@ -463,23 +466,66 @@ TEST(WellstatesWindow, EnergiesOutOfRangeAreAskedAgain) {
             (QStringList{"1.48", "0.5", "10", "0.5", "10"}));
 }
 
-// Seeded random keys and clicks: the lesson neither hangs nor crashes, and
-// keeps restarting after each end.
+// Energies typed with many digits are listed rounded to what fits beside
+// the energy axis, and once the legend column is full the series starts
+// again on a clean plot; the text watch reads every row.
+TEST(WellstatesWindow, AFullLegendStartsTheSeriesAgain) {
+  auto w = std::make_unique<mainWindow>();
+  std::vector<int> counts;
+  int frameInk = -1, inkAfterRestart = -2;
+  Learner learner;
+  learner.pressKey().pressKey().pressKey().atDialog([&](QWidget*) {
+    frameInk = lk::test::InkCount(w->pic(1)->surface());
+    w->StartTimer1(1);  // trials a millisecond tick apart
+  });
+  for (int i = 0; i < 26; ++i)
+    learner.type(QStringLiteral("0.0123456789012345")).atDialog([&](QWidget*) {
+      counts.push_back(w->trialCount());
+      if (counts.back() == 0) inkAfterRestart = lk::test::InkCount(w->pic(1)->surface());
+    });
+  learner.cancel();
+  RunLesson(*w);
+
+  ASSERT_EQ(counts.size(), 26u);
+  // 1, 2, ... up to a full column, then 0 on the clean plot, 1, 2, ...
+  const int r = int(std::find(counts.begin(), counts.end(), 0) - counts.begin());
+  EXPECT_GE(r, 20) << "rows left unused";
+  EXPECT_LT(r, 26) << "the series did not start again";
+  for (int i = 0; i < int(counts.size()); ++i) EXPECT_EQ(counts[i], i < r ? i + 1 : i - r) << i;
+  EXPECT_EQ(inkAfterRestart, frameInk);
+}
+
 // What a learner does after any storm of input: the introduction answers
 // keys, the dialog takes an energy and its curve is drawn in the chosen
-// colour; the dialog's cancel ends the lesson.
+// colour; the dialog's cancel ends the lesson.  The screen shows each stage
+// of the introduction, the sweep half drawn and the plot after the trial.
 void ScriptedPath(lk::LessonWindow& lw, Learner& l) {
   auto& w = static_cast<mainWindow&>(lw);
-  l.pressKey().pressKey().pressKey()
+  auto screen = [&w](const char* where) { return [&w, where] { EXPECT_SCREEN(&w, where); }; };
+  auto midSweep = std::make_shared<bool>(false);
+  lk::test::WhenDrawn(w.pic(1)->surface(),
+                      [&w, strokes = 0]() mutable { return w.stage() == mainWindow::Sweep && ++strokes == 300; },
+                      [screen, midSweep] {
+                        *midSweep = true;
+                        screen("in the middle of the sweep")();
+                      });
+  l.then(screen("introduction, stage 0")).pressKey()
+      .then(screen("introduction, stage 1")).pressKey()
+      .then(screen("introduction, stage 2")).pressKey()
       .type(QStringLiteral("1.5,4"))
-      .atDialog([&w](QWidget*) {
+      .atDialog([&w, screen, midSweep](QWidget*) {
         EXPECT_EQ(w.trialCount(), 1);
         EXPECT_EQ(CurveMisses(w, 1.5, lk::Palette[4]), 0);
+        EXPECT_TRUE(*midSweep);
+        screen("after the trial")();
       })
       .cancel();
 }
 
+// Seeded random keys and clicks: the lesson neither hangs nor crashes, and
+// after each storm the scripted path still goes through.
 TEST(WellstatesWindow, RandomInputThenTheLessonStillWorks) {
+  lk::test::ExpectDialogUsesKeepMemoryFlat([] { return std::make_unique<mainWindow>(); });
   const int dings = lk::SoundCount(lk::Sound::Ding);
   lk::test::RunRandomThenScript({11, 12, 13}, 2000,
                                 [] { return std::make_unique<mainWindow>(); }, ScriptedPath);

@@ -15,7 +15,9 @@
 
 #include "dialogs.h"
 #include "learner.h"
+#include "memorycheck.h"
 #include "program.h"
+#include "screen.h"
 #include "sounds.h"
 
 using lk::test::Learner;
@@ -620,22 +622,49 @@ TEST(ZonalpolyWindow, CurvesTakeFourAndTwoSecondsAndTheThickeningNone) {
 
 // ---- Random input --------------------------------------------------------
 
+// The screen is looked at once the next curve on pic(1) has passed its middle.
+void ScreenHalfWay(mainWindow& w) {
+  lk::Surface& s = w.pic(1)->surface();
+  lk::test::WhenDrawn(s, [&s] { return s.CurrentX >= s.ScaleWidth() / 2; },
+                      [&w] { EXPECT_SCREEN(&w, "half-way through a curve"); });
+}
+
 // What a learner does after any storm of input: section 1, degree 3 drawn
-// in the first colour, Esc back to the menu.
+// in the first colour, Esc back to the menu; section 2, ten terms at the
+// preset y, and back.  The screen must show what the window holds half-way
+// through each curve and at the end of each section.
 void ScriptedPath(lk::LessonWindow& lw, Learner& l) {
   auto& w = static_cast<mainWindow&>(lw);
   l.then([&w] { lk::test::PressKey(&w, Qt::Key_1); })
-      .type(QStringLiteral("3"))
+      .atDialog([&w](QWidget* d) {
+        ScreenHalfWay(w);
+        TypeInto(d, QStringLiteral("3"));
+        QTest::keyClick(Dialog(d)->txtNum, Qt::Key_Return);
+      })
       .atDialog([&w](QWidget*) {
+        EXPECT_SCREEN(&w, "section 1 with its curve");
         EXPECT_EQ(w.curves().Count(), 1);
         EXPECT_TRUE(ColourNear(w.pic(1)->surface(), w.px(0.5), w.py(std::legendre(3, 0.5)),
                                lk::Palette[1]));
       })
       .cancel()
-      .then([&w] { EXPECT_EQ(w.mode, 0); });
+      .then([&w] {
+        EXPECT_EQ(w.mode, 0);
+        lk::test::PressKey(&w, Qt::Key_2);
+      })
+      .pressKey();
+  Accept(l);
+  At(l, Then::Enter, [&w] { ScreenHalfWay(w); });
+  At(l, Then::Cancel, [&w] {
+    EXPECT_SCREEN(&w, "section 2 with its curve");
+    EXPECT_TRUE(ColourNear(w.pic(1)->surface(), w.px(-0.25), w.py(Sum(10, -0.25, -0.25)),
+                           lk::Palette[1]));
+  });
+  l.cancel().then([&w] { EXPECT_EQ(w.mode, 0); });
 }
 
 TEST(ZonalpolyWindow, RandomInputThenTheLessonStillWorks) {
+  lk::test::ExpectDialogUsesKeepMemoryFlat([] { return std::make_unique<mainWindow>(); });
   lk::test::RunRandomThenScript({1, 2, 3, 4}, 2000, [] { return std::make_unique<mainWindow>(); },
                                 ScriptedPath);
 }
