@@ -106,6 +106,14 @@ void PaintWarningIcon(lk::Surface& s) {
   s.Print(QStringLiteral("!"));
 }
 
+// A measuring slate in the font of picture p at a text size.
+lk::Surface Slate(const lk::Surface& p, float size) {
+  lk::Surface slate(1, 1, p.Scale());
+  slate.FontName = p.FontName;
+  slate.FontSize = size;
+  return slate;
+}
+
 // A text of digits as the rows and boxes show it: a "0" before a bare point.
 QString WithLeadZero(const QString& t) {
   return t.startsWith(QLatin1Char('.')) ? QStringLiteral("0") + t : t;
@@ -224,9 +232,15 @@ void mainWindow::Exec(Kind kind) {
         rows_ = 0;
         rowTexts_.clear();
       }
+      // The rows fill the height of the picture; an energy more has no
+      // row until an empty entry starts a fresh set.
+      if (!RowLeft()) {
+        lk::SoundDing();
+        continue;
+      }
       const double E = lk::Val(S(text));
       ++rows_;
-      const float swatchX = PrintRow(text);
+      const float swatchX = PrintRow(text, E);
       MarkEnergy(E);
       if (!rw::EnergyAccepted(kind, E)) {
         ShowNotice();
@@ -455,26 +469,36 @@ void mainWindow::drawE(lk::Surface& p) {
   p.ForeColor = kAxisColor;
   const float x0 = float(px(0)), x1 = float(px(0.02 * X));
   p.Line(x0, 0, x0, float(H_));
-  float x = 0;
   if (kind_ == int(Kind::Hydrogen)) {
     for (double e : {-0.5, 0.5, -0.4, -0.3, -0.2, -0.1}) p.Line(x0, float(py(e)), x1, float(py(e)));
-    x = float(px(-0.06 * X));
-    lk::PrintText(p, x, float(py(0.52)), QStringLiteral("0.5"));
-    x = float(px(-0.025 * X));
-    lk::PrintText(p, x, float(py(0.023)), QStringLiteral("0"));
-    x = float(px(-0.08 * X));
-    lk::PrintText(p, x, float(py(-0.475)), QStringLiteral("-0.5"));
-    return;
+  } else {
+    for (int i = 0; i <= lk::CInt(frame_.ymax + 0.001); ++i) p.Line(x0, float(py(i)), x1, float(py(i)));
   }
-  const int top = lk::CInt(frame_.ymax + 0.001);
-  for (int i = 0; i <= top; ++i) {
-    const float y = float(py(i));
-    p.Line(x0, y, x1, y);
-    x = x0 - p.TextWidth(i > 9 ? QStringLiteral("123") : QStringLiteral("12"));
-    lk::PrintText(p, x, y - float(0.02 * H_), lk::NumStrQ(i));
+  for (const AxisLabel& l : EnergyLabels()) {
+    float x = l.x;
+    if (l.letter) lk::PrintVar(p, x, l.y, l.text);
+    else lk::PrintText(p, x, l.y, l.text);
   }
-  x = float(px(-0.07 * X));
-  lk::PrintVar(p, x, float(py(6.7)), QStringLiteral("E"));
+}
+
+// The texts of the energy axis, where drawE prints them.
+std::vector<mainWindow::AxisLabel> mainWindow::EnergyLabels() const {
+  const double X = frame_.xmax;
+  if (kind_ == int(Kind::Hydrogen))
+    return {{QStringLiteral("0.5"), float(px(-0.06 * X)), float(py(0.52)), false},
+            {QStringLiteral("0"), float(px(-0.025 * X)), float(py(0.023)), false},
+            {QStringLiteral("-0.5"), float(px(-0.08 * X)), float(py(-0.475)), false}};
+  const lk::Surface slate = Slate(pic_->surface(), kAxisSize);
+  std::vector<AxisLabel> labels;
+  for (int i = 0; i <= lk::CInt(frame_.ymax + 0.001); ++i) {
+    // 11 lies above the top edge (10.5): its tick is out of sight, and so
+    // is its label.
+    if (py(i) < 0) continue;
+    const float x = float(px(0)) - slate.TextWidth(i > 9 ? QStringLiteral("123") : QStringLiteral("12"));
+    labels.push_back({lk::NumStrQ(i), x, float(py(i) - 0.02 * H_), false});
+  }
+  labels.push_back({QStringLiteral("E"), float(px(-0.07 * X)), float(py(6.7)), true});
+  return labels;
 }
 
 void mainWindow::DrawPot(lk::Surface& p) {
@@ -493,8 +517,9 @@ void mainWindow::DrawPot(lk::Surface& p) {
 }
 
 // The row of an energy: "E ＝ " and the text as typed, a bare point given
-// its "0".  Returns where the swatch goes.
-float mainWindow::PrintRow(const QString& text) {
+// its "0" (or the value, where the typed text is too long for the row).
+// Returns where the swatch goes.
+float mainWindow::PrintRow(const QString& text, double E) {
   lk::Surface& p = pic_->surface();
   p.FontSize = kRowSize;
   p.ForeColor = kRowColor;
@@ -502,17 +527,52 @@ float mainWindow::PrintRow(const QString& text) {
   const float y = float(rows_ * 0.05 * H_);
   lk::PrintVar(p, x, y, QStringLiteral("E"));
   lk::PrintText(p, x, y, QStringLiteral(" ＝ "));
-  QString shown = text;
-  if (text.startsWith(QStringLiteral("-."))) {
-    lk::PrintSign(p, x, y, QStringLiteral("-"));
-    lk::PrintText(p, x, y, QStringLiteral("0") + text.mid(1));
-    shown = QStringLiteral("-0") + text.mid(1);
-  } else {
-    shown = WithLeadZero(text);
-    lk::PrintText(p, x, y, shown);
-  }
+  // The text, a letter's gap, the swatch of four letters and half a letter
+  // clear of the energy axis and its labels.
+  const float room = RowEnd(y) - 5.5f * LetterWidth(p) - x;
+  const QString shown = RowText(text, E, room);
+  lk::PrintText(p, x, y, shown);
   rowTexts_ << shown;
   return x;
+}
+
+// What a row shows of an entry within `room`: the text as typed where it
+// fits; else the value in its shortest text (with the colour after a comma),
+// and failing that in fewer digits, so that a row of three hundred digits
+// still ends before the energy axis.
+QString mainWindow::RowText(const QString& typed, double E, float room) const {
+  lk::Surface slate = Slate(pic_->surface(), kRowSize);
+  auto fits = [&](const QString& t) {
+    float x = 0;
+    lk::PrintText(slate, x, 0, t);
+    return x <= room;
+  };
+  const QString value = Q(lk::LeadZero(lk::NumStr(E)));
+  QStringList candidates{Q(lk::LeadZero(S(typed)))};
+  if (const qsizetype comma = typed.indexOf(QLatin1Char(',')); comma >= 0)
+    candidates << value + typed.mid(comma);
+  candidates << value;
+  for (int digits = 14; digits >= 1; --digits) candidates << QString::asprintf("%.*G", digits, E);
+  for (const QString& t : candidates)
+    if (fits(t)) return t;
+  return candidates.last();
+}
+
+// Where the row whose top is y must end: at the energy axis, or before a
+// label of the axis that stands beside it.
+float mainWindow::RowEnd(float y) const {
+  const float rowHeight = Slate(pic_->surface(), kRowSize).TextHeight(QStringLiteral("E"));
+  const float labelHeight = Slate(pic_->surface(), kAxisSize).TextHeight(QStringLiteral("E"));
+  float end = float(px(0));
+  for (const AxisLabel& l : EnergyLabels())
+    if (l.y < y + rowHeight && y < l.y + labelHeight) end = std::min(end, l.x);
+  return end;
+}
+
+// True while the next row lies wholly inside the picture.
+bool mainWindow::RowLeft() const {
+  const float rowHeight = Slate(pic_->surface(), kRowSize).TextHeight(QStringLiteral("E"));
+  return float((rows_ + 1) * 0.05 * H_) + rowHeight <= float(H_);
 }
 
 // A short red stroke at the energy on the energy axis; none for an energy

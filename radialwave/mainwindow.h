@@ -15,6 +15,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 #include "kummer.h"
 #include "lessonwindow.h"
@@ -55,7 +56,16 @@ class mainWindow : public lk::LessonWindow {
   void drawX(lk::Surface& p);
   void drawE(lk::Surface& p);
   void DrawPot(lk::Surface& p);
-  float PrintRow(const QString& text);
+  struct AxisLabel {
+    QString text;
+    float x, y;
+    bool letter;  // an italic variable
+  };
+  std::vector<AxisLabel> EnergyLabels() const;
+  float PrintRow(const QString& text, double E);
+  QString RowText(const QString& typed, double E, float room) const;
+  float RowEnd(float y) const;
+  bool RowLeft() const;
   void MarkEnergy(double E);
   void ShowNotice();
   void DrawCurve(double E, lk::Color colour);

@@ -17,6 +17,7 @@
 #include "learner.h"
 #include "memorycheck.h"
 #include "program.h"
+#include "screen.h"
 #include "sounds.h"
 
 using lk::test::Learner;
@@ -103,6 +104,12 @@ QPoint PlacedAt(const QWidget& w, double a, double b) {
   const QRect g = w.frameGeometry();
   return {g.left() + int(std::lround(a * g.width())), g.top() + int(std::lround(b * g.height()))};
 }
+
+// Qt asks for the first painting of a control shown again (the formulas
+// above the menu) by an event to the control itself, which the event loop
+// hands on before the screen is drawn again; the screen check passes on only
+// the window's own pending repaints, so these go first.
+void AskedRepaintsOfShownControls() { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater); }
 
 int MenuLabelsShown(const mainWindow& w) {
   int n = 0;
@@ -639,19 +646,40 @@ TEST(MinimaxfitWindow, RandomInputKeepsTheLessonRunning) {
     EXPECT_EQ(run.events, 2000) << "seed " << seed;
     EXPECT_GE(run.programs, 1) << "seed " << seed;
   }
-  // Afterwards a fresh window still draws a curve and runs an approximation.
+  // Afterwards a fresh window still draws a curve and runs an approximation,
+  // and the screen shows every page whole, also in the middle of each curve
+  // (when it has reached x = 0).
   mainWindow w;
   w.Start();
+  auto midCurve = [&w](int picture, int mode, lk::Color c, const char* where) {
+    const lk::Surface& s = w.pic(picture)->surface();
+    lk::test::WhenDrawn(
+        w.pic(picture)->surface(),
+        [&w, &s, mode, c] { return w.mode == mode && RunIn(s, w.px(0), 0, s.HeightPx() - 1, c) > 0; },
+        [&w, where] { EXPECT_SCREEN(&w, where); });
+  };
+  const lk::Color orange = lk::Palette[3], green = lk::Palette[2], purple = lk::RGB(128, 0, 128);
+  midCurve(1, 10, orange, " in the middle of T_2");
+  midCurve(1, 20, orange, " in the middle of the true graph");
+  midCurve(1, 20, green, " in the middle of the approximation's graph");
+  midCurve(2, 20, purple, " in the middle of the error curve");
   Learner l;
   l.type(QStringLiteral("2,3"));
   At(l, false, [&] {
     ASSERT_EQ(w.curves().Count(), 1);
-    EXPECT_TRUE(ColourNear(w.pic(1)->surface(), w.px(0), w.py(-1), lk::Palette[3]));
+    EXPECT_TRUE(ColourNear(w.pic(1)->surface(), w.px(0), w.py(-1), orange));
+    EXPECT_SCREEN(&w, " after T_2");
   });
   lk::test::PressKey(&w, Qt::Key_1);
+  AskedRepaintsOfShownControls();
+  EXPECT_SCREEN(&w, " at the menu after section 1");
   PromptWatch prompts;
+  for (int i = 0; i < kFirstRunPrompts; ++i)
+    prompts.checks[i] = [&w, i] { EXPECT_SCREEN(&w, QStringLiteral(" at prompt %1 of section 4").arg(i)); };
   l.type(QStringLiteral("5"));
   lk::test::PressKey(&w, Qt::Key_4);
+  AskedRepaintsOfShownControls();
+  EXPECT_SCREEN(&w, " at the menu after section 4");
   EXPECT_TRUE(l.done());
   EXPECT_EQ(w.degree(), 5);
   EXPECT_EQ(prompts.at.size(), std::size_t(kFirstRunPrompts));

@@ -17,6 +17,7 @@
 #include "learner.h"
 #include "memorycheck.h"
 #include "program.h"
+#include "screen.h"
 #include "sounds.h"
 
 using lk::test::Learner;
@@ -279,6 +280,7 @@ TEST(RadialwaveWindow, HostileEnergiesAreAnsweredNotFatal) {
                                 QString(300, QLatin1Char('9')), "-" + QString(300, QLatin1Char('9'))};
   mainWindow w;
   w.Start();
+  const int dings = lk::SoundCount(lk::Sound::Ding);
   NoticeAnswerer notice(w);
   Learner l;
   PastNarration(l);
@@ -287,6 +289,19 @@ TEST(RadialwaveWindow, HostileEnergiesAreAnsweredNotFatal) {
     EXPECT_EQ(w.rowCount(), int(hydrogen.size()));
     EXPECT_EQ(notice.count, 7);  // every text whose value is 0 or more
     EXPECT_EQ(lk::test::OpenDialog(), d);
+    // What the row cannot hold as typed, it shows as the value.
+    const QStringList rows = w.rowTexts();
+    EXPECT_EQ(rows.mid(rows.size() - 3), (QStringList{"-1E-26", "1E+300", "-1E+300"}));
+    EXPECT_EQ(rows[4], QStringLiteral("-1E+20"));
+    QTest::keyClick(d, Qt::Key_Escape);
+  });
+  l.cancel();
+  // Eighteen rows fill the picture; the nineteenth energy is refused.
+  PastNarration(l);
+  for (int i = 0; i < 19; ++i) l.type(QStringLiteral("-0.0555555555555"));
+  l.atDialog([&](QWidget* d) {
+    EXPECT_EQ(w.rowCount(), 18);
+    EXPECT_EQ(lk::SoundCount(lk::Sound::Ding), dings + 7 + 1);
     QTest::keyClick(d, Qt::Key_Escape);
   });
   l.cancel();
@@ -306,6 +321,7 @@ TEST(RadialwaveWindow, HostileEnergiesAreAnsweredNotFatal) {
     QTest::keyClick(d, Qt::Key_Escape);
   });
   l.cancel();
+  lk::test::PressKey(&w, Qt::Key_1);
   lk::test::PressKey(&w, Qt::Key_1);
   lk::test::PressKey(&w, Qt::Key_2);
   EXPECT_TRUE(l.done());
@@ -525,7 +541,9 @@ TEST(RadialwaveWindow, KummerRefusesPolesAndScrollsFromTheFifthTriple) {
 // ---- Random input ----------------------------------------------------------------
 
 // Seeded random keys and clicks; then, in a fresh window, section 1 with
-// l = 1 draws the level n = 2 to its end and section 3 still takes a triple.
+// l = 1 draws the level n = 2 to its end, section 2 its ground state, and
+// section 3 still takes triples; the screen shows each whole, also in the
+// middle of a curve.
 TEST(RadialwaveWindow, RandomInputThenTheLessonStillWorks) {
   const int refused = lk::BeepCount() + lk::SoundCount(lk::Sound::Ding);
   for (std::uint32_t seed : {21u, 22u, 23u}) {
@@ -539,6 +557,12 @@ TEST(RadialwaveWindow, RandomInputThenTheLessonStillWorks) {
 
   mainWindow w;
   w.Start();
+  // The screen in the middle of the curve of sections 1 and 2.
+  for (int kind : {1, 2})
+    lk::test::WhenDrawn(
+        w.pic()->surface(),
+        [&w, kind] { return w.sectionKind() == kind && w.lastCurvePoints() == rw::kLastPoint / 2; },
+        [&w, kind] { EXPECT_SCREEN(&w, QStringLiteral(" in the middle of a curve of section %1").arg(kind)); });
   Learner l;
   PastNarration(l);
   l.atDialog([](QWidget* d) { QTest::mouseClick(Opt(d)->Label[1], Qt::LeftButton); })
@@ -548,16 +572,25 @@ TEST(RadialwaveWindow, RandomInputThenTheLessonStillWorks) {
         EXPECT_EQ(w.lastCurvePoints(), 221);
         const QPoint p = At(w, rw::Kind::Hydrogen, -0.125, 1, 40);
         EXPECT_TRUE(ColourNear(w.pic()->surface(), p.x(), p.y(), lk::Palette[3]));
+        EXPECT_SCREEN(&w, " after the curve of section 1");
         QTest::keyClick(d, Qt::Key_Escape);
       });
-  l.pressKey();
-  l.type(QStringLiteral("1,2,1"));
-  l.atDialog([&](QWidget* d) {
-    EXPECT_TRUE(w.ku(1)->isVisible());
+  PastNarration(l).type(QStringLiteral("1.5,7")).atDialog([&w](QWidget* d) {
+    EXPECT_EQ(w.lastCurvePoints(), 221);
+    EXPECT_SCREEN(&w, " after the curve of section 2");
     QTest::keyClick(d, Qt::Key_Escape);
   });
-  lk::test::PressKey(&w, Qt::Key_1);
-  lk::test::PressKey(&w, Qt::Key_3);
+  l.pressKey();
+  l.type(QStringLiteral("1,2,1")).type(QStringLiteral("-2.5,1.5,30"));
+  l.atDialog([&](QWidget* d) {
+    EXPECT_TRUE(w.ku(2)->isVisible());
+    EXPECT_SCREEN(&w, " with two results of section 3");
+    QTest::keyClick(d, Qt::Key_Escape);
+  });
+  for (int key : {Qt::Key_1, Qt::Key_2, Qt::Key_3}) {
+    lk::test::PressKey(&w, key);
+    EXPECT_SCREEN(&w, " at the menu after a section");
+  }
   EXPECT_TRUE(l.done());
   lk::test::PressKey(&w, Qt::Key_Escape);
   EXPECT_TRUE(lk::Ending());
