@@ -29,7 +29,9 @@ QImage ShownOnScreen(QWidget* window) {
   if (window->windowHandle() && !window->windowHandle()->isExposed())
     (void)QTest::qWaitForWindowExposed(window);  // the check below fails if it never was
   // Only the pending repaints: processing other events here could run a
-  // lesson step and change what is drawn between the two pictures.
+  // lesson step and change what is drawn between the two pictures.  A
+  // control shown again asks for its repaint with an event of its own first.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
   QCoreApplication::sendPostedEvents(window, QEvent::UpdateRequest);
   QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
   if (!screen || !window->windowHandle()) return {};

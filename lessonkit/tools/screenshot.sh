@@ -91,7 +91,7 @@ for step in "$@"; do
   arg=${step#*:}
   case "$step" in
     key:*) for k in $arg; do xdotool key "$k"; sleep 0.15; done ;;
-    type:*) xdotool type --delay 60 "$arg" ;;
+    type:*) xdotool type --delay 60 -- "$arg" ;;
     click:*|drag:*)
       eval "$(geometry "$main")"
       IFS=, read -r x y x2 y2 <<<"$arg"

@@ -105,12 +105,6 @@ QPoint PlacedAt(const QWidget& w, double a, double b) {
   return {g.left() + int(std::lround(a * g.width())), g.top() + int(std::lround(b * g.height()))};
 }
 
-// Qt asks for the first painting of a control shown again (the formulas
-// above the menu) by an event to the control itself, which the event loop
-// hands on before the screen is drawn again; the screen check passes on only
-// the window's own pending repaints, so these go first.
-void AskedRepaintsOfShownControls() { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater); }
-
 int MenuLabelsShown(const mainWindow& w) {
   int n = 0;
   for (int i : {1, 2, 3, 4, 6, 7, 8, 9, 10}) n += w.LblA(i)->isVisible();
@@ -671,14 +665,12 @@ TEST(MinimaxfitWindow, RandomInputKeepsTheLessonRunning) {
     EXPECT_SCREEN(&w, " after T_2");
   });
   lk::test::PressKey(&w, Qt::Key_1);
-  AskedRepaintsOfShownControls();
   EXPECT_SCREEN(&w, " at the menu after section 1");
   PromptWatch prompts;
   for (int i = 0; i < kFirstRunPrompts; ++i)
     prompts.checks[i] = [&w, i] { EXPECT_SCREEN(&w, QStringLiteral(" at prompt %1 of section 4").arg(i)); };
   l.type(QStringLiteral("5"));
   lk::test::PressKey(&w, Qt::Key_4);
-  AskedRepaintsOfShownControls();
   EXPECT_SCREEN(&w, " at the menu after section 4");
   EXPECT_TRUE(l.done());
   EXPECT_EQ(w.degree(), 5);
