@@ -6,6 +6,7 @@ add_library(lessonkit STATIC
   src/sounds.cpp src/sounds.h
   src/widgets.cpp src/widgets.h
   src/lessonwindow.cpp src/lessonwindow.h
+  src/precisionwindow.cpp src/precisionwindow.h
   src/dialogs.cpp src/dialogs.h
   src/suitekeys.cpp src/suitekeys.h
   src/layout.cpp src/layout.h
