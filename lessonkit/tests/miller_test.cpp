@@ -58,6 +58,10 @@ TEST(MillerBessel, SeriesRescalingAndHeadroom) {
   EXPECT_FLOAT_EQ(tiny[2], 0.5e-10f);
   EXPECT_EQ(series.top, 6);
   EXPECT_EQ(series.rescales, 0);
+  std::vector<double> vanishing(14, 0.0);
+  EXPECT_EQ(lk::MillerBessel(1e-200, 12, vanishing.data(), kDouble).top, 1);
+  EXPECT_EQ(vanishing[0], 1.0);
+  EXPECT_EQ(vanishing[1], 1e-200 / 2);  // and J_2, 1.25e-401, is below the double range
 
   // Far above the turning point of a small argument the values grow by
   // many orders of magnitude: the sum is scaled down on the way, the
