@@ -164,6 +164,34 @@ function(lesson_catalog_source out)
   file(CONFIGURE OUTPUT ${out} CONTENT "${text}" @ONLY)
 endfunction()
 
+# Precompiled headers.  Qt's headers cost every window, program and window
+# test a few seconds of parsing; they are parsed once for the toolkit and once
+# for its test main, and every other target with the same flags reuses that.
+# Off (-DLESSONS_PCH=OFF) to check that each file includes what it uses.
+option(LESSONS_PCH "Reuse precompiled Qt, GoogleTest and standard headers" ON)
+set(LESSON_STD_HEADERS <algorithm> <cmath> <functional> <map> <memory> <string> <vector>)
+set(LESSON_QT_HEADERS ${LESSON_STD_HEADERS} <QApplication> <QImage> <QKeyEvent> <QLabel> <QLineEdit>
+    <QMouseEvent> <QPainter> <QPushButton> <QRadioButton> <QScrollBar> <QString> <QTimer> <QWidget>)
+set(LESSON_GTEST_HEADERS ${LESSON_STD_HEADERS} <gtest/gtest.h>)
+
+# lesson_precompiled_headers(<target> [OWN <headers>...] [FROM <owner>]): the
+# target precompiles its own headers (OWN), or reuses those of <owner>
+# (default lessonkit, the Qt headers).
+function(lesson_precompiled_headers target)
+  cmake_parse_arguments(ARG "" "FROM" "OWN" ${ARGN})
+  if(NOT LESSONS_PCH)
+    return()
+  endif()
+  if(ARG_OWN)
+    target_precompile_headers(${target} PRIVATE ${ARG_OWN})
+  else()
+    if(NOT ARG_FROM)
+      set(ARG_FROM lessonkit)
+    endif()
+    target_precompile_headers(${target} REUSE_FROM ${ARG_FROM})
+  endif()
+endfunction()
+
 # lesson_core(<name> SOURCES ...): a lesson's numerical core.  It must not see
 # Qt, so it links only the Qt-free half of the toolkit.
 function(lesson_core name)
@@ -180,6 +208,7 @@ function(lesson_program name)
   cmake_parse_arguments(ARG "" "TITLE" "SOURCES;LIBS" ${ARGN})
   qt_add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE lessonkit ${ARG_LIBS})
+  lesson_precompiled_headers(${name})
   # Relocations resolved at start and then made read-only (Debian's hardening).
   target_link_options(${name} PRIVATE LINKER:-z,relro LINKER:-z,now)
   install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -195,17 +224,27 @@ function(lesson_program name)
   lesson_desktop_files(${name} TITLE "${ARG_TITLE}")
 endfunction()
 
-# lesson_test(<name> SOURCES ... LIBS ... [QT]): a GoogleTest binary.  With QT
-# it gets the toolkit's test main, which starts a headless QApplication.
+# lesson_test(<name> SOURCES ... LIBS ... [QT] [PRECOMPILE <headers>...]): a
+# GoogleTest binary.  With QT it gets the toolkit's test main, which starts a
+# headless QApplication.  Its precompiled headers are those of the toolkit's
+# test main (QT) or of the toolkit's own number tests, unless it names its
+# own (PRECOMPILE).  A test compiled with flags of its own sets
+# DISABLE_PRECOMPILE_HEADERS: precompiled headers serve only equal flags.
 function(lesson_test name)
-  cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS;PRECOMPILE" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   if(ARG_QT)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} lessonkit_testmain)
+    set(pch FROM lessonkit_testmain)
   else()
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
     set_target_properties(${name} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+    set(pch FROM lessonkit_math_tests)
   endif()
+  if(ARG_PRECOMPILE)
+    set(pch OWN ${ARG_PRECOMPILE})
+  endif()
+  lesson_precompiled_headers(${name} ${pch})
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
                        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
 endfunction()
@@ -240,4 +279,56 @@ function(lesson_desktop_test name)
                    $<TARGET_FILE:${name}> "${ARG_CAPTION}" "${keys}" ${a} ${b} ${ARG_END}
                    ${screen})
   set_tests_properties(desktop.${name} PROPERTIES LABELS desktop TIMEOUT 120)
+endfunction()
+
+# lesson(<name> TITLE <caption> CORE <sources>...
+#        [WINDOW <sources>...] [CORE_TESTS <sources>...] [WINDOW_TESTS <sources>...]
+#        [KEYS <xdotool keys>...] [PROMPT <a> <b>] [END Escape|close]): a whole
+# lesson from its name, the caption of its window and its sources:
+#   <name>_core          the numerical core (CORE), without Qt
+#   <name>_window        the window (WINDOW, default mainwindow.cpp), shared by
+#                        the program and its tests
+#   <name>               the program (main.cpp) with its desktop files
+#   desktop.<name>       the desktop test: the caption, and KEYS, PROMPT, END
+#                        as lesson_desktop_test takes them
+#   <name>_core_tests    CORE_TESTS, default tests/<source>_test.cpp for each
+#                        core source, without Qt
+#   <name>_window_tests  WINDOW_TESTS, default tests/window_test.cpp
+function(lesson name)
+  cmake_parse_arguments(ARG "" "TITLE;END" "CORE;WINDOW;CORE_TESTS;WINDOW_TESTS;KEYS;PROMPT" ${ARGN})
+  if(NOT ARG_WINDOW)
+    set(ARG_WINDOW mainwindow.cpp mainwindow.h)
+  endif()
+  if(NOT ARG_CORE_TESTS)
+    foreach(source IN LISTS ARG_CORE)
+      get_filename_component(stem ${source} NAME_WE)
+      list(APPEND ARG_CORE_TESTS tests/${stem}_test.cpp)
+    endforeach()
+  endif()
+  if(NOT ARG_WINDOW_TESTS)
+    set(ARG_WINDOW_TESTS tests/window_test.cpp)
+  endif()
+
+  lesson_core(${name}_core SOURCES ${ARG_CORE})
+  if(BUILD_TESTING)
+    lesson_test(${name}_core_tests SOURCES ${ARG_CORE_TESTS} LIBS ${name}_core)
+  endif()
+  if(NOT TARGET lessonkit)
+    return()
+  endif()
+
+  add_library(${name}_window STATIC ${ARG_WINDOW})
+  target_link_libraries(${name}_window PUBLIC lessonkit ${name}_core)
+  lesson_precompiled_headers(${name}_window)
+  lesson_program(${name} TITLE "${ARG_TITLE}" SOURCES main.cpp LIBS ${name}_window)
+  set(desktop CAPTION "${ARG_TITLE}")
+  foreach(option IN ITEMS KEYS PROMPT END)
+    if(ARG_${option})
+      list(APPEND desktop ${option} ${ARG_${option}})
+    endif()
+  endforeach()
+  lesson_desktop_test(${name} ${desktop})
+  if(BUILD_TESTING)
+    lesson_test(${name}_window_tests QT SOURCES ${ARG_WINDOW_TESTS} LIBS ${name}_window)
+  endif()
 endfunction()

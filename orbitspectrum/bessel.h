@@ -1,12 +1,6 @@
 // Bessel functions of the first kind J_0(x) .. J_M(x) of one argument, by
-// Miller's downward recurrence.  Plain C++, no Qt.
-//
-// Upward, J_{l+1} = (2l/x) J_l - J_{l-1} loses everything once l passes x,
-// because the Neumann function Y_l grows there while J_l dies away.  Run
-// downward, the same recurrence lets J_l grow and Y_l die, so starting from an
-// arbitrary tiny value at an order M well above x gives a sequence
-// proportional to J_l for every order below M; the identity
-// J_0 + 2 (J_2 + J_4 + ...) = 1 fixes the constant of proportionality.
+// Miller's downward recurrence (lessonkit's miller.h) in double precision,
+// with this lesson's start orders.  Plain C++, no Qt.
 #pragma once
 
 #include <vector>

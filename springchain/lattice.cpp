@@ -4,21 +4,20 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "miller.h"
 #include "numtext.h"
 
 namespace springchain {
 
 namespace {
 
-// Miller's recurrence: the seed at the start order, and how far the running
-// sum may grow before everything is scaled down.
-constexpr float kSeed = 1e-30f;
-constexpr float kRescaleAbove = 1e20f;
-constexpr float kRescaleBy = 1e-30f;
-// Below this argument the first term of the power series, (x/2)^n / n!, is
-// exact to single precision, and the recurrence's factors 2i/x would
-// overflow the single-precision range.
-constexpr float kSeriesBelow = 1e-4f;
+// Miller's recurrence: the seed 1e-30 at the start order, and everything
+// scaled down by 1e-30 whenever the running sum passes 1e20.  Below
+// x = 1e-4 the first term of the power series, (x/2)^n / n!, is exact to
+// single precision, and the recurrence's factors 2i/x would overflow the
+// single-precision range.
+constexpr lk::MillerSettings<float> kMiller{
+    .seed = 1e-30f, .sumLimit = 1e20f, .rescale = 1e-30f, .seriesBelow = 1e-4f};
 
 // The spring: 3.5 turns in 100 segments; the gap between stamp and coil is
 // 0.1 u; a coil is drawn for free lengths above 0.01 u.
@@ -32,16 +31,6 @@ constexpr double kPi = 3.14159265358979323846;
 // Offset of the record column c + 2k whose absolute value is the Bessel
 // order of strip position k.
 int OrderOffset(int origin) { return origin == 0 ? -12 : -2; }
-
-BesselTable SmallArgument(float x, int m) {
-  BesselTable J{};
-  float term = 1;  // (x/2)^n / n!
-  for (int n = 0; n <= m; ++n) {
-    J[std::size_t(n)] = term;
-    term *= 0.5f * x / float(n + 1);
-  }
-  return J;
-}
 
 }  // namespace
 
@@ -67,33 +56,9 @@ BesselTable Bessel(float x) {
     J[0] = 1;
     return J;
   }
-  const float ax = std::fabs(x);
-  const int m = BesselStartOrder(ax);
-  if (ax < kSeriesBelow) {
-    J = SmallArgument(ax, m);
-  } else {
-    J[std::size_t(m)] = kSeed;
-    float S = kSeed;
-    J[std::size_t(m - 1)] = (2.0f * float(m) / ax) * J[std::size_t(m)] - J[std::size_t(m + 1)];
-    for (int i = m - 1; i >= 1; --i) {
-      if (i % 2 == 0) {
-        S += J[std::size_t(i)];
-        if (S > kRescaleAbove) {
-          S *= kRescaleBy;
-          for (int j = i; j <= m; ++j) J[std::size_t(j)] *= kRescaleBy;
-        }
-      }
-      J[std::size_t(i - 1)] =
-          (2.0f * float(i) / ax) * J[std::size_t(i)] - J[std::size_t(i + 1)];
-    }
-    const float D = 2 * S + J[0];
-    // Far beyond the lesson's range the start order is too low and the sum
-    // may vanish; nothing sensible is left to show then.
-    if (D == 0 || !std::isfinite(D)) return BesselTable{};
-    for (int j = 0; j <= m; ++j) J[std::size_t(j)] /= D;
-  }
-  if (x < 0)
-    for (int j = 1; j <= m; j += 2) J[std::size_t(j)] = -J[std::size_t(j)];
+  // Far beyond the lesson's range the start order is too low and the sum
+  // may vanish; the table is all zeros then, nothing sensible to show.
+  lk::MillerBessel(x, BesselStartOrder(x), J.data(), kMiller);
   return J;
 }
 

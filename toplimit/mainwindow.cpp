@@ -1,52 +1,27 @@
 #include "mainwindow.h"
 
-#include <QRadioButton>
-
 #include "dspcommon.h"
 
 using namespace toplimit;
 
 namespace {
 
-// The window and its controls, in twips.  The picture reaches past the
-// bottom of the window, as it always has; the table stays inside the window.
-constexpr int kClientWidth = 15270, kClientHeight = 11040;
-constexpr float kButtonFontSize = 12;
-
+// The controls, in twips.  The picture reaches past the bottom of the
+// window, as it always has; the table stays inside the window.
 using Placement = lk::TwipsRect;
 constexpr Placement kOption[3] = {
     {0, 0, 1380, 555}, {3825, 255, 1380, 555}, {6150, 285, 1470, 540}};
 constexpr Placement kPicture = {0, 765, 15360, 12060};
 
-lk::FrameParams Params() {
-  lk::FrameParams f;
-  f.caption = QStringLiteral("最大数を求める .");
-  f.clientWidth = kClientWidth;
-  f.clientHeight = kClientHeight;
-  f.fontName = QStringLiteral("メイリオ");
-  f.fontSize = kButtonFontSize;
-  f.style.supRise = 0.25f;
-  f.style.plainLetters = true;
-  return f;
-}
-
 }  // namespace
 
-Form1::Form1() : lk::LessonWindow(Params()) {
-  setObjectName(QStringLiteral("Form1"));
-  optPrecision_ = new lk::OptionButtons(
-      this, QStringLiteral("optPrecision"),
-      {QStringLiteral("単精度"), QStringLiteral("単精度"), QStringLiteral("倍精度")},
-      {std::begin(kOption), std::end(kOption)});
-  optPrecision_->onClick = [this](int index) { optPrecision_Click(index); };
+Form1::Form1() : lk::PrecisionWindow(QStringLiteral("最大数を求める ."), kOption) {
   pic_ = AddPicture(kPicture.left, kPicture.top, kPicture.width, kPicture.height,
                     lk::ScaleMode::Twips);
   pic_->setObjectName(QStringLiteral("pic"));
   // The buttons stay clickable above the picture's top edge.
   pic_->lower();
 }
-
-void Form1::Form_Load() {}
 
 void Form1::optPrecision_Click(int index) {
   const Precision precision = index == 2 ? Precision::Double : Precision::Single;

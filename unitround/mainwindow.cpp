@@ -10,9 +10,7 @@ using namespace unitround;
 
 namespace {
 
-// The window and its controls, in twips.
-constexpr int kClientWidth = 15270, kClientHeight = 11040;
-constexpr float kButtonFontSize = 12;
+// The table's font size, and the controls in twips.
 constexpr float kTableFontSize = 13;
 
 using Placement = lk::TwipsRect;
@@ -20,35 +18,15 @@ constexpr Placement kOption[3] = {
     {0, 0, 1395, 555}, {1980, 180, 1395, 555}, {7830, 270, 1350, 540}};
 constexpr Placement kPicture[3] = {{0, 0, 0, 0}, {285, 840, 5370, 10080}, {5910, 840, 7965, 10125}};
 
-lk::FrameParams Params() {
-  lk::FrameParams f;
-  f.caption = QStringLiteral("計算機 エプシロンを求める.");
-  f.clientWidth = kClientWidth;
-  f.clientHeight = kClientHeight;
-  f.fontName = QStringLiteral("メイリオ");
-  f.fontSize = kButtonFontSize;
-  f.style.supRise = 0.25f;
-  f.style.plainLetters = true;
-  return f;
-}
-
 }  // namespace
 
-Form1::Form1() : lk::LessonWindow(Params()) {
-  setObjectName(QStringLiteral("Form1"));
-  optPrecision_ = new lk::OptionButtons(
-      this, QStringLiteral("optPrecision"),
-      {QStringLiteral("単精度"), QStringLiteral("単精度"), QStringLiteral("倍精度")},
-      {std::begin(kOption), std::end(kOption)});
-  optPrecision_->onClick = [this](int index) { optPrecision_Click(index); };
+Form1::Form1() : lk::PrecisionWindow(QStringLiteral("計算機 エプシロンを求める."), kOption) {
   for (int i = 1; i <= 2; ++i) {
     pic_[i] = AddPicture(kPicture[i].left, kPicture[i].top, kPicture[i].width, kPicture[i].height,
                          lk::ScaleMode::Twips);
     pic_[i]->setObjectName(QStringLiteral("pic%1").arg(i));
   }
 }
-
-void Form1::Form_Load() {}
 
 void Form1::Form_KeyDown(int keyCode, int /*shift*/) {
   // Of the typed characters only Esc means something here.
@@ -67,7 +45,7 @@ void Form1::optPrecision_Click(int index) {
   lk::PrintStay(p, 0, QStringLiteral(" Machine epsilon を求めます。"));
 
   const Halving halving = Halve(index == 2 ? Precision::Double : Precision::Single);
-  const bool doubleSelected = optPrecision_->at(2)->isChecked();
+  const bool doubleSelected = optPrecision(2)->isChecked();
   for (const Entry& e : halving.entries) {
     const Point at = EntryPlace(layout, e);
     float x = at.x;

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
 
 using namespace springchain;
 
@@ -105,6 +104,7 @@ TEST(SpringchainBessel, OddArgumentsTinyArgumentsAndNonsense) {
 // ---- The chain strip -----------------------------------------------------------
 
 TEST(SpringchainStrip, LabelsForBothOrigins) {
+  // Atoms -6 .. 5 with atom 0 seventh, or -1 .. 10 with atom 0 second.
   std::vector<int> centre, left;
   for (int k = 0; k < kAtoms; ++k) {
     centre.push_back(OrderAt(k, 0));
@@ -112,21 +112,13 @@ TEST(SpringchainStrip, LabelsForBothOrigins) {
   }
   EXPECT_EQ(centre, (std::vector<int>{-12, -10, -8, -6, -4, -2, 0, 2, 4, 6, 8, 10}));
   EXPECT_EQ(left, (std::vector<int>{-2, 0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20}));
-  EXPECT_EQ(AtomAt(OriginPosition(0), 0), 0);
-  EXPECT_EQ(AtomAt(OriginPosition(1), 1), 0);
-  EXPECT_EQ(OriginPosition(0), 6);  // the seventh atom
-  EXPECT_EQ(OriginPosition(1), 1);  // the second
 
   // The 25 stamps read 0, -2, 2, -4, 4, ..., -24, 24, and each order of
   // either strip finds the stamp that reads it.
   std::vector<int> labels;
   for (int i = 0; i < kStamps; ++i) labels.push_back(StampLabel(i));
-  EXPECT_EQ(labels[0], 0);
-  EXPECT_EQ(labels[1], -2);
-  EXPECT_EQ(labels[3], -4);
-  EXPECT_EQ(labels[2], 2);
-  EXPECT_EQ(labels[23], -24);
-  EXPECT_EQ(labels[24], 24);
+  EXPECT_EQ(labels, (std::vector<int>{0, -2, 2, -4, 4, -6, 6, -8, 8, -10, 10, -12, 12, -14, 14,
+                                      -16, 16, -18, 18, -20, 20, -22, 22, -24, 24}));
   for (int origin : {0, 1})
     for (int k = 0; k < kAtoms; ++k) {
       const int stamp = StampOf(OrderAt(k, origin));
@@ -134,7 +126,6 @@ TEST(SpringchainStrip, LabelsForBothOrigins) {
       ASSERT_LT(stamp, kStamps);
       EXPECT_EQ(StampLabel(stamp), OrderAt(k, origin));
     }
-  EXPECT_EQ(std::set<int>(labels.begin(), labels.end()).size(), std::size_t(kStamps));
 }
 
 // At t = 0 every atom stands at (2k - 0.5) u except atom 0, displaced by

@@ -118,30 +118,6 @@ TEST(ResultLine, EpsilonAndItsPowerOfTwo) {
 
 // ---- Placement ---------------------------------------------------------
 
-TEST(Placement, SingleIsOneColumnDoubleIsTwo) {
-  const ur::Halving single = ur::Halve(ur::Precision::Single);
-  for (std::size_t i = 0; i < single.entries.size(); ++i) {
-    EXPECT_EQ(single.entries[i].row, int(i) + 1);
-    EXPECT_EQ(single.entries[i].column, 0);
-  }
-  const ur::Halving dbl = ur::Halve(ur::Precision::Double);
-  int first = 0, second = 0;
-  for (std::size_t i = 0; i < dbl.entries.size(); ++i) {
-    const ur::Entry& e = dbl.entries[i];
-    if (i < 28) {
-      EXPECT_EQ(e.column, 0);
-      EXPECT_EQ(e.row, int(i) + 1);
-      ++first;
-    } else {
-      EXPECT_EQ(e.column, 14);
-      EXPECT_EQ(e.row, int(i) - 27);
-      ++second;
-    }
-  }
-  EXPECT_EQ(first, 28);
-  EXPECT_EQ(second, 25);
-}
-
 TEST(Placement, MarginsRoundHalvesToEven) {
   // 2w = 14.5 goes down to 14, 2w = 15.5 up to 16; lh = 9, lh/2 = 4.5 -> 4.
   EXPECT_EQ(ur::MakeLayout(7.25f, 10).x0, 14.0f);
@@ -157,6 +133,14 @@ TEST(Placement, EntriesAndResultLine) {
   const ur::Point first = ur::EntryPlace(l, dbl.entries.front());
   EXPECT_FLOAT_EQ(first.x, 20);
   EXPECT_FLOAT_EQ(first.y, 27);
+  // The first column of the double table holds 28 rows, the second the
+  // other 25, 14 letters to the right.
+  const ur::Point bottom = ur::EntryPlace(l, dbl.entries[27]);
+  EXPECT_FLOAT_EQ(bottom.x, 20);
+  EXPECT_FLOAT_EQ(bottom.y, 28 * 18 + 9);
+  const ur::Point top = ur::EntryPlace(l, dbl.entries[28]);
+  EXPECT_FLOAT_EQ(top.x, 160);
+  EXPECT_FLOAT_EQ(top.y, 27);
   const ur::Point last = ur::EntryPlace(l, dbl.entries.back());
   EXPECT_FLOAT_EQ(last.x, 160);
   EXPECT_FLOAT_EQ(last.y, 25 * 18 + 9);

@@ -151,13 +151,8 @@ TEST(WellstatesEnergyEntry, HostileTexts) {
 }
 
 TEST(WellstatesPlot, WorldWindowAndFrame) {
-  // x from -10 to 6.5, y from -2.5 to 12.5: the well from -6 to 6 with the
-  // energy axis and the legend left of it.
-  EXPECT_NEAR(kPlotXMin, -10.0, 1e-12);
-  EXPECT_NEAR(kPlotXMax, 6.5, 1e-12);
-  EXPECT_NEAR(kPlotYMin, -2.5, 1e-12);
-  EXPECT_NEAR(kPlotYMax, 12.5, 1e-12);
-  // Pixel columns spread the world window evenly.
+  // Pixel columns spread x from -10 to 6.5 evenly: the well from -6 to 6
+  // with the energy axis and the legend left of it.
   EXPECT_NEAR(columnX(0, 660), -10.0, 1e-12);
   EXPECT_NEAR(columnX(660, 660), 6.5, 1e-12);
   EXPECT_NEAR(columnX(330, 660), -1.75, 1e-12);
