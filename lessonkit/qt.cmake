@@ -34,6 +34,7 @@ if(BUILD_TESTING)
 
   add_library(lessonkit_testmain STATIC testsupport/testmain.cpp testsupport/learner.cpp testsupport/learner.h
               testsupport/screen.cpp testsupport/screen.h
+              testsupport/looks.cpp testsupport/looks.h
               testsupport/memorycheck.cpp testsupport/memorycheck.h)
   target_include_directories(lessonkit_testmain PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/testsupport)
   target_link_libraries(lessonkit_testmain PUBLIC lessonkit lessonkit_qttest GTest::gtest)

@@ -47,28 +47,19 @@ constexpr lk::Color kNavy = lk::RGB(0, 0, 64), kIntroColour = lk::RGB(0, 0, 64),
                     kGridColour = lk::RGB(51, 51, 51), kTickColour = lk::RGB(51, 51, 200),
                     kEdgeColour = lk::RGB(0, 0, 64), kRemarkColour = lk::RGB(0, 0, 128);
 
-struct MenuLabel {
-  int index;
-  const char* caption;
-  double left, top, width, height;
-  float size;
-  lk::Color colour;  // kButtonText: the default
-};
-
 // The menu (1 .. 4, 6 the end), the question (7) and the introduction (8 .. 10).
-constexpr MenuLabel kMenu[] = {
-    {1, "１． チェビシェフ多項式のグラフを描く.", 2460, 3555, 5325, 420, 14.25f, lk::kButtonText},
-    {2, "２． チェビシェフ多項式を関数近似に応用する（その１）", 2460, 4200, 7500, 420, 14.25f,
-     lk::kButtonText},
-    {3, "３． 関数近似（その２）", 2460, 4875, 3285, 315, 14.25f, lk::kButtonText},
-    {4, "４． 関数近似（その３）", 2460, 5535, 3285, 315, 14.25f, lk::kButtonText},
-    {6, "５． 終 了 (Esc)", 2460, 6180, 2115, 420, 14.25f, lk::kButtonText},
-    {7, "どれにしますか ？", 2595, 6855, 2040, 285, 12.0f, kAskColour},
-    {8, "と定義される関数です。ルジャンドル多項式とよく似た性質を持ちます｡", 720, 1935, 9270, 420,
+constexpr lk::MenuLabel kMenu[] = {
+    {1, "１． チェビシェフ多項式のグラフを描く.", 2460, 3555, 14.25f},
+    {2, "２． チェビシェフ多項式を関数近似に応用する（その１）", 2460, 4200, 14.25f},
+    {3, "３． 関数近似（その２）", 2460, 4875, 14.25f},
+    {4, "４． 関数近似（その３）", 2460, 5535, 14.25f},
+    {6, "５． 終 了 (Esc)", 2460, 6180, 14.25f},
+    {7, "どれにしますか ？", 2595, 6855, 12.0f, kAskColour},
+    {8, "と定義される関数です。ルジャンドル多項式とよく似た性質を持ちます｡", 720, 1935,
      14.25f, kIntroColour},
     {9, "ただし，ミニマックス性を備えている点が ルジャンドル多項式との大きな違いです｡", 720, 2430,
-     10785, 420, 14.25f, kIntroColour},
-    {10, "物理ではあまり使いませんが，関数近似で 重要な役割を果たします。", 720, 2910, 8925, 420,
+     14.25f, kIntroColour},
+    {10, "物理ではあまり使いませんが，関数近似で 重要な役割を果たします。", 720, 2910,
      14.25f, kIntroColour},
 };
 
@@ -79,11 +70,10 @@ lk::FrameParams Params() {
   f.clientHeight = int(kClientHeight);
   // "1" .. "4" and F1 .. F4 choose the items; "5", F5 and Esc end.  The
   // numeric pad does nothing.
-  for (int i = 1; i <= 4; ++i) {
-    f.menuKeys[lk::key::Digit0 + i] = i;
-    f.menuKeys[lk::key::F1 + i - 1] = i;
-  }
-  f.endKeysAtMenu = {lk::key::Digit0 + 5, lk::key::F1 + 4, lk::key::Esc};
+  constexpr int keys = lk::kDigitKeys | lk::kFunctionKeys;
+  lk::ChooseByNumber(f, 4, keys);
+  f.endKeysAtMenu = lk::NumberKeys(5, keys);
+  f.endKeysAtMenu.insert(lk::key::Esc);
   f.promptA = kPromptA;
   f.promptB = kPromptB;
   f.promptWait = lk::PromptWait::UntilKey;
@@ -99,15 +89,7 @@ void Var(lk::Surface& p, float& x, float y, const char* letter) { lk::PrintVar(p
 }  // namespace
 
 mainWindow::mainWindow() : lk::LessonWindow(Params()) {
-  for (const MenuLabel& m : kMenu) {
-    lk::ClickLabel* l = AddMenuItem(m.index, Q(m.caption), m.left, m.top, m.width, m.height, m.size);
-    if (m.colour != lk::kButtonText) {
-      QPalette pal = l->palette();
-      pal.setColor(QPalette::WindowText, lk::ToQColor(m.colour));
-      l->setPalette(pal);
-    }
-    l->adjustSize();
-  }
+  AddMenu(kMenu);
   title_[0] = AddPicture(3465, 165, 4575, 465);
   title_[1] = AddPicture(900, 840, 7080, 510);
   title_[2] = AddPicture(2820, 1395, 6510, 480);

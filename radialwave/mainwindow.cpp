@@ -23,13 +23,7 @@ constexpr int kClientWidth = 11910, kClientHeight = 8520;
 // and the boxes of section 3 are of this size.
 constexpr double kWf = 11940, kHf = 8820;
 
-struct MenuLabel {
-  int index;
-  const char* caption;
-  double left, top;
-  float size;
-};
-constexpr MenuLabel kMenu[] = {
+constexpr lk::MenuLabel kMenu[] = {
     {1, "１． 水素原子の動径波動関数", 2580, 1470, 15.75f},
     {2, "２． ３次元調和振動子の動径波動関数", 2580, 2310, 15.75f},
     {3, "３． クンマーの変換を数値計算により検証する", 2580, 3150, 15.75f},
@@ -71,13 +65,9 @@ lk::FrameParams Params() {
   f.caption = QStringLiteral(" 合流型超幾何関数 ( 第 6 章 )");
   f.clientWidth = kClientWidth;
   f.clientHeight = kClientHeight;
-  using lk::key::Digit0, lk::key::Pad0, lk::key::F1;
-  for (int item = 1; item <= 3; ++item) {
-    f.menuKeys[Digit0 + item] = item;
-    f.menuKeys[Pad0 + item] = item;
-    f.menuKeys[F1 + item - 1] = item;
-  }
-  f.endKeysAtMenu = {Digit0 + kEndItem, Pad0 + kEndItem, F1 + kEndItem - 1};
+  constexpr int keys = lk::kDigitKeys | lk::kPadKeys | lk::kFunctionKeys;
+  lk::ChooseByNumber(f, kEndItem - 1, keys);
+  f.endKeysAtMenu = lk::NumberKeys(kEndItem, keys);
   // Esc ends the lesson from anywhere, also in the middle of a curve.
   f.endKeysAnyTime = {lk::key::Esc};
   f.keyClearsWaiting = true;
@@ -128,10 +118,7 @@ mainWindow::mainWindow() : lk::LessonWindow(Params()) {
   sTitle_->adjustSize();
   menuTimeWidgets.push_back(sTitle_);
 
-  for (const MenuLabel& m : kMenu) {
-    lk::ClickLabel* l = AddMenuItem(m.index, Q(m.caption), m.left, m.top, 1, 465, m.size);
-    l->adjustSize();
-  }
+  AddMenu(kMenu);
 
   pic_ = AddPicture(0.02 * kWf, 0.1 * kHf, 0.96 * kWf, 0.75 * kHf, lk::ScaleMode::Pixels);
   pic_->hide();

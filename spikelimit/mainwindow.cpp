@@ -44,15 +44,8 @@ constexpr double kStepXMin = -1, kStepXMax = 1, kStepYMin = -0.2, kStepYMax = 1.
 // the number beside a y tick a little above it.
 constexpr double kTickLabelY = -0.2, kYLabelRise = 0.43;
 
-struct MenuLabel {
-  int index;
-  const char* caption;
-  double left, top;
-  float size;
-};
-
 // LblA(4) only asks for a choice; it is not an item.
-constexpr MenuLabel kMenu[] = {
+constexpr lk::MenuLabel kMenu[] = {
     {1, "１． デルタ関数の説明", 1800, 1500, kItemSize},
     {2, "２． 関数の極限として定義されるデルタ関数", 1800, 2310, kItemSize},
     {3, "３． 終 了 (Esc)", 1800, 3150, kItemSize},
@@ -65,8 +58,7 @@ lk::FrameParams Params() {
   f.clientWidth = kClientWidth;
   f.clientHeight = kClientHeight;
   f.fontSize = kNarrationSize;
-  f.menuKeys = {{lk::key::Digit0 + 1, 1}, {lk::key::F1, 1},
-                {lk::key::Digit0 + 2, 2}, {lk::key::F1 + 1, 2}};
+  lk::ChooseByNumber(f, 2, lk::kDigitKeys | lk::kFunctionKeys);
   f.endKeysAtMenu = {lk::key::Digit0 + 3};
   f.endKeysAnyTime = {lk::key::Esc};
   f.promptA = kPromptA;
@@ -92,10 +84,7 @@ mainWindow::mainWindow() : lk::LessonWindow(Params()) {
   title_->setAlignment(Qt::AlignCenter);
   lk::PlaceTw(title_, 2835, 135, 3255, 465);
 
-  for (const MenuLabel& m : kMenu) {
-    lk::ClickLabel* l = AddMenuItem(m.index, Q(m.caption), m.left, m.top, 1, 1, m.size);
-    l->adjustSize();
-  }
+  AddMenu(kMenu);
   // All four pictures are measured in pixels, so px and py give their pixel
   // positions.
   pic_[0] = AddPicture(kPlotLeft, kPlotTop, kPlotWidth, kPlotHeight, lk::ScaleMode::Pixels);

@@ -90,12 +90,10 @@ lk::FrameParams Params() {
   f.clientHeight = kClientHeight;
   // "1" to "4" (also on the number pad) and F1 to F4 choose the sections;
   // "5", F5 and Esc end the program.  Only at the menu.
-  for (int i = 1; i <= 4; ++i) {
-    f.menuKeys[lk::key::Digit0 + i] = i;
-    f.menuKeys[lk::key::Pad0 + i] = i;
-    f.menuKeys[lk::key::F1 + i - 1] = i;
-  }
-  f.endKeysAtMenu = {lk::key::Digit0 + 5, lk::key::Pad0 + 5, lk::key::F1 + 4, lk::key::Esc};
+  constexpr int keys = lk::kDigitKeys | lk::kPadKeys | lk::kFunctionKeys;
+  lk::ChooseByNumber(f, 4, keys);
+  f.endKeysAtMenu = lk::NumberKeys(5, keys);
+  f.endKeysAtMenu.insert(lk::key::Esc);
   return f;
 }
 

@@ -39,16 +39,9 @@ constexpr lk::Color kSumFrameColor = lk::RGB(51, 51, 160);
 
 enum InputKinds { kAskDegree = 0, kAskPoint = 1, kAskTerms = 2 };
 
-struct MenuLabel {
-  int index;
-  const char* caption;
-  double left, top;
-  float size;
-};
-
 // The menu and the introduction; LblA(4) asks for a choice, LblA(5) .. LblA(9)
 // introduce the lesson.  All of them go away while a section runs.
-constexpr MenuLabel kMenu[] = {
+constexpr lk::MenuLabel kMenu[] = {
     {1, "１． ルジャンドル多項式のグラフを描く", 2010, 3660, 14.25f},
     {2, "２． ルジャンドル多項式の完全性を確かめる", 2010, 4470, 14.25f},
     {3, "３． 終 了 (Esc)", 1995, 5295, 14.25f},
@@ -68,9 +61,10 @@ lk::FrameParams Params() {
   f.clientWidth = kClientWidth;
   f.clientHeight = kClientHeight;
   // "1", numeric pad 1 and F1 choose item 1; likewise for 2; 3 and Esc end.
-  f.menuKeys = {{lk::key::Digit0 + 1, 1}, {lk::key::Pad0 + 1, 1}, {lk::key::F1, 1},
-                {lk::key::Digit0 + 2, 2}, {lk::key::Pad0 + 2, 2}, {lk::key::F1 + 1, 2}};
-  f.endKeysAtMenu = {lk::key::Digit0 + 3, lk::key::Pad0 + 3, lk::key::F1 + 2, lk::key::Esc};
+  constexpr int keys = lk::kDigitKeys | lk::kPadKeys | lk::kFunctionKeys;
+  lk::ChooseByNumber(f, 2, keys);
+  f.endKeysAtMenu = lk::NumberKeys(3, keys);
+  f.endKeysAtMenu.insert(lk::key::Esc);
   f.promptA = 0.1f;
   f.promptB = 0.9f;
   f.promptWait = lk::PromptWait::Modal;
@@ -84,10 +78,7 @@ float LetterHeight(const lk::Surface& p) { return p.TextHeight(QStringLiteral("A
 }  // namespace
 
 mainWindow::mainWindow() : lk::LessonWindow(Params()) {
-  for (const MenuLabel& m : kMenu) {
-    lk::ClickLabel* l = AddMenuItem(m.index, Q(m.caption), m.left, m.top, 1, 1, m.size);
-    l->adjustSize();
-  }
+  AddMenu(kMenu);
   picTitle_ = AddPicture(3180, 195, 5415, 630, lk::ScaleMode::Twips);
   // pic(1) is measured in pixels, so px and py give its pixel positions;
   // the text pictures use twips like the window.

@@ -138,6 +138,31 @@ ClickLabel* LessonWindow::AddMenuItem(int index, const QString& caption, double 
   return l;
 }
 
+void LessonWindow::AddMenu(std::span<const MenuLabel> labels) {
+  for (const MenuLabel& m : labels) {
+    ClickLabel* l = AddMenuItem(m.index, QString::fromUtf8(m.caption), m.left, m.top, 1, 1, m.size);
+    if (m.colour != kButtonText) {
+      QPalette pal = l->palette();
+      pal.setColor(QPalette::WindowText, ToQColor(m.colour));
+      l->setPalette(pal);
+    }
+    l->adjustSize();
+  }
+}
+
+std::set<int> NumberKeys(int n, int sets) {
+  std::set<int> keys;
+  if (sets & kDigitKeys) keys.insert(key::Digit0 + n);
+  if (sets & kPadKeys) keys.insert(key::Pad0 + n);
+  if (sets & kFunctionKeys) keys.insert(key::F1 + n - 1);
+  return keys;
+}
+
+void ChooseByNumber(FrameParams& f, int items, int sets) {
+  for (int item = 1; item <= items; ++item)
+    for (int k : NumberKeys(item, sets)) f.menuKeys[k] = item;
+}
+
 ClickLabel* LessonWindow::LblA(int index) const {
   auto it = menu_.find(index);
   return it == menu_.end() ? nullptr : it->second;

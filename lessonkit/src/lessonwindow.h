@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <span>
 #include <vector>
 
 #include "dspcommon.h"
@@ -54,6 +55,24 @@ struct FrameParams {
   bool promptTakesBackColor = false;
 };
 
+// Which keys choose a numbered menu item: its digit, the numeric pad's
+// digit, its function key (F1 for 1).
+enum MenuKeySet { kDigitKeys = 1, kPadKeys = 2, kFunctionKeys = 4 };
+// The keys of menu number n in the given sets.
+std::set<int> NumberKeys(int n, int sets);
+// Items 1 .. items are chosen by their numbers' keys.
+void ChooseByNumber(FrameParams& f, int items, int sets);
+
+// One label of a menu page, LblA(index), at (left, top) in twips and sized
+// to its text.
+struct MenuLabel {
+  int index;
+  const char* caption;
+  double left, top;
+  float size = 14;
+  Color colour = kButtonText;
+};
+
 // The world window of a plot and the picture it is mapped onto.
 struct PlotFrame {
   double xmin = 0, xmax = 1, ymin = 0, ymax = 1;
@@ -82,6 +101,8 @@ class LessonWindow : public QWidget {
   // Menu labels LblA(1..n); the last one is the end item.
   ClickLabel* AddMenuItem(int index, const QString& caption, double left, double top, double width,
                           double height, float fontSize = 14);
+  // A whole menu page at once.
+  void AddMenu(std::span<const MenuLabel> labels);
   ClickLabel* LblA(int index) const;
   int MenuCount() const { return int(menu_.size()); }
   // Controls hidden with the menu while a section runs (and shown with it).
