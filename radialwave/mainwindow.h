@@ -10,7 +10,9 @@
 // types, keeping the four latest results in a scrolling stack of boxes.
 //
 // Every section runs to its end inside its procedure; the numbers come from
-// kummer.h, the window narrates, asks, draws and paces.
+// kummer.h, the window narrates, asks, draws and paces.  The menu and the
+// frame are in mainwindow.cpp, sections 1 and 2 in wavefunctions.cpp,
+// section 3 in transformation.cpp.
 #pragma once
 
 #include <QString>

@@ -15,31 +15,21 @@
 
 #include "dialogs.h"
 #include "learner.h"
+#include "looks.h"
 #include "memorycheck.h"
 #include "program.h"
 #include "screen.h"
 #include "sounds.h"
 
+using lk::test::ColourNear;
+using lk::test::CountOf;
 using lk::test::Learner;
 namespace rw = radialwave;
 
 namespace {
 
-// True when colour c is within two pixels of (x, y): wide pens and line
-// ends may put the pixel of a vertex aside.
-bool ColourNear(const lk::Surface& s, int x, int y, lk::Color c) {
-  for (int dy = -2; dy <= 2; ++dy)
-    for (int dx = -2; dx <= 2; ++dx)
-      if (s.PixelAt(x + dx, y + dy) == c) return true;
-  return false;
-}
-
-int CountOf(const lk::Surface& s, lk::Color c) {
-  int n = 0;
-  for (int y = 0; y < s.HeightPx(); ++y)
-    for (int x = 0; x < s.WidthPx(); ++x) n += s.PixelAt(x, y) == c;
-  return n;
-}
+// The curves and the potential are drawn two pixels wide.
+constexpr int kReach = 2;
 
 std::vector<bool> HintsShown(const mainWindow& w) {
   std::vector<bool> v;
@@ -55,28 +45,21 @@ lk::FrmNumOpt* Opt(QWidget* d) {
 
 // Answers the notice of a refused energy: runs check, then presses key on
 // the main window, as often as the notice comes.
-class NoticeAnswerer {
- public:
-  NoticeAnswerer(mainWindow& w, std::function<void()> check = [] {}, int key = Qt::Key_Space)
-      : w_(w), check_(std::move(check)), key_(key) {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (acting_ || !w_.picErr()->isVisible() || lk::Waiting == 0) return;
-      acting_ = true;
+struct NoticeAnswerer {
+  NoticeAnswerer(mainWindow& w, std::function<void()> check = [] {}, int key = Qt::Key_Space) {
+    QObject::connect(&timer, &QTimer::timeout, [this, &w, check = std::move(check), key] {
+      if (acting || !w.picErr()->isVisible() || lk::Waiting == 0) return;
+      acting = true;
       ++count;
-      check_();
-      lk::test::PressKey(&w_, key_);
-      acting_ = false;
+      check();
+      lk::test::PressKey(&w, key);
+      acting = false;
     });
-    timer_.start(2);
+    timer.start(2);
   }
   int count = 0;
-
- private:
-  mainWindow& w_;
-  std::function<void()> check_;
-  int key_;
-  bool acting_ = false;
-  QTimer timer_;
+  bool acting = false;
+  QTimer timer;
 };
 
 // The narration's two key prompts.
@@ -102,10 +85,8 @@ TEST(RadialwaveWindow, OpensWithCaptionTitleAndMenu) {
   const char* captions[] = {"１． 水素原子の動径波動関数", "２． ３次元調和振動子の動径波動関数",
                             "３． クンマーの変換を数値計算により検証する", "４． 終 了 (Esc)",
                             "どれにしますか ?"};
-  for (int i = 1; i <= 5; ++i) {
-    EXPECT_EQ(w.LblA(i)->text(), QString::fromUtf8(captions[i - 1])) << i;
-    EXPECT_TRUE(w.LblA(i)->isVisible()) << i;
-  }
+  for (int i = 1; i <= 5; ++i) EXPECT_EQ(w.LblA(i)->text(), QString::fromUtf8(captions[i - 1])) << i;
+  EXPECT_EQ(lk::test::MenuLabelsShown(w, {1, 2, 3, 4, 5}), 5);
   EXPECT_FALSE(w.pic()->isVisible());
   EXPECT_FALSE(w.picErr()->isVisible());
   // "どれにしますか ?" and keys that are not items do nothing.
@@ -136,12 +117,11 @@ TEST(RadialwaveWindow, MenuKeysOpenTheirSectionsOrEnd) {
     int seen = -1;
     if (c.kind != 3) PastNarration(l);
     else l.pressKey();
-    l.atDialog([&](QWidget* d) {
+    l.atDialog([&](QWidget*) {
       seen = w.sectionKind();
       EXPECT_FALSE(w.LblA(1)->isVisible());
       EXPECT_EQ(w.mode, c.kind == 3 ? 0 : 20);
-      QTest::keyClick(d, Qt::Key_Escape);
-    });
+    }).cancel();
     lk::test::PressKey(&w, c.key, c.mods);
     if (c.kind == 0) {
       EXPECT_TRUE(lk::Ending());
@@ -170,7 +150,7 @@ TEST(RadialwaveWindow, HydrogenGroundStateAndARunawayThenANewSet) {
   Learner l;
   PastNarration(l);
   l.type(QStringLiteral("-.5"));
-  l.atDialog([&](QWidget* d) {
+  l.atDialog([&](QWidget*) {
     const lk::Surface& s = w.pic()->surface();
     EXPECT_EQ(w.rowTexts(), QStringList{"-0.5"});
     EXPECT_EQ(HintsShown(w), (std::vector<bool>{true, true, true, true}));
@@ -179,37 +159,31 @@ TEST(RadialwaveWindow, HydrogenGroundStateAndARunawayThenANewSet) {
     // top of the picture (0.55 > 0.53).
     for (double r : {1.0, 2.0, 4.0}) {
       const int i = int(r * 200 / X);
-      EXPECT_TRUE(ColourNear(s, w.px(r), w.py(0.55 * std::exp(-r)), lk::Palette[3])) << r;
+      EXPECT_TRUE(ColourNear(s, w.px(r), w.py(0.55 * std::exp(-r)), lk::Palette[3], kReach)) << r;
       EXPECT_EQ(At(w, rw::Kind::Hydrogen, -0.5, 0, i), QPoint(w.px(r), w.py(0.55 * std::exp(-r))));
     }
     EXPECT_LT(w.py(0.55), 0);
     // The red mark at -0.5 on the energy axis; the potential in green.
     EXPECT_EQ(s.PixelAt(w.px(0.02 * X), w.py(-0.5)), lk::RGB(255, 0, 0));
-    EXPECT_TRUE(ColourNear(s, w.px(10), w.py(-0.1), lk::RGB(0, 210, 0)));
+    EXPECT_TRUE(ColourNear(s, w.px(10), w.py(-0.1), lk::RGB(0, 210, 0), kReach));
     firstRow = rowBand();
-    QTest::keyClicks(Opt(d)->txtNum, QStringLiteral("-0.4"));
-    QTest::keyClick(Opt(d)->txtNum, Qt::Key_Return);
-  });
-  l.atDialog([&](QWidget* d) {
+  }).type(QStringLiteral("-0.4"));
+  l.atDialog([&](QWidget*) {
     // E = -0.4 runs away at r = 11, the 45th point, with a beep.
     EXPECT_EQ(w.lastCurvePoints(), 44);
     EXPECT_EQ(lk::BeepCount(), beeps + 1);
     EXPECT_EQ(w.rowCount(), 2);
-    QTest::keyClick(d, Qt::Key_Escape);  // two rows: a fresh set
-  });
-  l.atDialog([&](QWidget* d) {
+  }).cancel();  // two rows: a fresh set
+  l.atDialog([&](QWidget*) {
     const lk::Surface& s = w.pic()->surface();
     EXPECT_EQ(w.rowCount(), 0);
     EXPECT_EQ(CountOf(s, lk::Palette[3]), 0);
     EXPECT_EQ(CountOf(s, lk::Palette[4]), 0);
-    QTest::keyClicks(Opt(d)->txtNum, QStringLiteral("-0.5"));
-    QTest::keyClick(Opt(d)->txtNum, Qt::Key_Return);
-  });
-  l.atDialog([&](QWidget* d) {
+  }).type(QStringLiteral("-0.5"));
+  l.atDialog([&](QWidget*) {
     // "-.5" and "-0.5" show the same row.
     EXPECT_EQ(rowBand(), firstRow);
-    QTest::keyClick(d, Qt::Key_Escape);  // one row: the section ends
-  });
+  }).cancel();  // one row: the section ends
   lk::test::PressKey(&w, Qt::Key_1);
   EXPECT_TRUE(l.done());
   EXPECT_EQ(w.sectionKind(), 0);
@@ -233,15 +207,14 @@ TEST(RadialwaveWindow, ZeroEnergyShowsTheNoticeWaitsForAKeyAndAsksAgain) {
   Learner l;
   PastNarration(l);
   l.type(QStringLiteral("0"));
-  l.atDialog([&](QWidget* d) {
+  l.atDialog([&](QWidget*) {
     EXPECT_EQ(notice.count, 1);
     EXPECT_FALSE(w.picErr()->isVisible());
     EXPECT_EQ(w.sectionKind(), 1);
     EXPECT_EQ(w.rowCount(), 1);
     EXPECT_EQ(w.rowTexts(), QStringList{"0"});
     EXPECT_EQ(w.pic()->surface().PixelAt(w.px(1), w.py(0)), lk::RGB(255, 0, 0));
-    QTest::keyClick(d, Qt::Key_Escape);
-  });
+  }).cancel();
   lk::test::PressKey(&w, Qt::Key_1);
   EXPECT_TRUE(l.done());
   EXPECT_EQ(w.sectionKind(), 0);
@@ -254,19 +227,16 @@ TEST(RadialwaveWindow, LOneHidesTheGroundLevelAndDrawsNothingAtMinusHalf) {
   Learner l;
   PastNarration(l);
   l.atDialog([&](QWidget* d) { QTest::mouseClick(Opt(d)->Label[1], Qt::LeftButton); });
-  l.atDialog([&](QWidget* d) {
+  l.atDialog([&](QWidget*) {
     EXPECT_EQ(lk::OptIndex, 1);
     EXPECT_EQ(HintsShown(w), (std::vector<bool>{false, true, true, true}));
-    QTest::keyClicks(Opt(d)->txtNum, QStringLiteral("-0.5"));
-    QTest::keyClick(Opt(d)->txtNum, Qt::Key_Return);
-  });
-  l.atDialog([&](QWidget* d) {
+  }).type(QStringLiteral("-0.5"));
+  l.atDialog([&](QWidget*) {
     // n = 1 admits no l = 1: the function is 0 everywhere, on the axis.
     const lk::Surface& s = w.pic()->surface();
     EXPECT_EQ(w.lastCurvePoints(), 221);
-    EXPECT_TRUE(ColourNear(s, w.px(30), w.py(0), lk::Palette[3]));
-    QTest::keyClick(d, Qt::Key_Escape);
-  });
+    EXPECT_TRUE(ColourNear(s, w.px(30), w.py(0), lk::Palette[3], kReach));
+  }).cancel();
   lk::test::PressKey(&w, Qt::Key_1);
   EXPECT_TRUE(l.done());
   lk::EndProgram();
@@ -293,17 +263,15 @@ TEST(RadialwaveWindow, HostileEnergiesAreAnsweredNotFatal) {
     const QStringList rows = w.rowTexts();
     EXPECT_EQ(rows.mid(rows.size() - 3), (QStringList{"-1E-26", "1E+300", "-1E+300"}));
     EXPECT_EQ(rows[4], QStringLiteral("-1E+20"));
-    QTest::keyClick(d, Qt::Key_Escape);
-  });
+  }).cancel();
   l.cancel();
   // Eighteen rows fill the picture; the nineteenth energy is refused.
   PastNarration(l);
   for (int i = 0; i < 19; ++i) l.type(QStringLiteral("-0.0555555555555"));
-  l.atDialog([&](QWidget* d) {
+  l.atDialog([&](QWidget*) {
     EXPECT_EQ(w.rowCount(), 18);
     EXPECT_EQ(lk::SoundCount(lk::Sound::Ding), dings + 7 + 1);
-    QTest::keyClick(d, Qt::Key_Escape);
-  });
+  }).cancel();
   l.cancel();
   // The oscillator: the box takes no minus sign; huge energies run away.
   PastNarration(l);
@@ -315,15 +283,12 @@ TEST(RadialwaveWindow, HostileEnergiesAreAnsweredNotFatal) {
   for (const QString& t : {QStringLiteral("99999999999999999999"), QStringLiteral(","),
                            QStringLiteral("1.2.3"), QString(300, QLatin1Char('9'))})
     l.type(t);
-  l.atDialog([&](QWidget* d) {
+  l.atDialog([&](QWidget*) {
     EXPECT_EQ(w.rowCount(), 5);
     EXPECT_EQ(notice.count, 7);
-    QTest::keyClick(d, Qt::Key_Escape);
-  });
+  }).cancel();
   l.cancel();
-  lk::test::PressKey(&w, Qt::Key_1);
-  lk::test::PressKey(&w, Qt::Key_1);
-  lk::test::PressKey(&w, Qt::Key_2);
+  for (int key : {Qt::Key_1, Qt::Key_1, Qt::Key_2}) lk::test::PressKey(&w, key);
   EXPECT_TRUE(l.done());
   EXPECT_FALSE(lk::Ending());
   EXPECT_EQ(w.sectionKind(), 0);
@@ -365,7 +330,7 @@ TEST(RadialwaveWindow, OscillatorGroundStateInTheChosenColour) {
   Learner l;
   PastNarration(l);
   l.type(QStringLiteral("1.5,7"));
-  l.atDialog([&](QWidget* d) {
+  l.atDialog([&](QWidget*) {
     const lk::Surface& s = w.pic()->surface();
     EXPECT_EQ(HintsShown(w), (std::vector<bool>{true, false, false, false}));
     EXPECT_EQ(w.lblEs(0)->text(), QStringLiteral("1.5,  3.5, ･･･"));
@@ -373,10 +338,9 @@ TEST(RadialwaveWindow, OscillatorGroundStateInTheChosenColour) {
     EXPECT_EQ(w.lastCurvePoints(), 221);
     // e^(-r^2/2) from 10 at r = 0 toward the line at 5, in palette entry 7.
     for (double r : {0.0, 0.5, 1.0, 2.0})
-      EXPECT_TRUE(ColourNear(s, w.px(r), w.py(5 * (std::exp(-r * r / 2) + 1)), lk::Palette[7])) << r;
+      EXPECT_TRUE(ColourNear(s, w.px(r), w.py(5 * (std::exp(-r * r / 2) + 1)), lk::Palette[7], kReach)) << r;
     EXPECT_EQ(w.py(10), At(w, rw::Kind::Oscillator, 1.5, 0, 0).y());
-    QTest::keyClick(d, Qt::Key_Escape);
-  });
+  }).cancel();
   lk::test::PressKey(&w, Qt::Key_2);
   EXPECT_TRUE(l.done());
   lk::EndProgram();
@@ -391,38 +355,35 @@ TEST(RadialwaveWindow, PickingAnotherLStartsAFreshSetForThatL) {
   l.type(QStringLiteral("1.5"));
   // l = 2 with an empty box: a new set, only the hint of l = 2.
   l.atDialog([&](QWidget* d) { QTest::mouseClick(Opt(d)->Label[2], Qt::LeftButton); });
-  l.atDialog([&](QWidget* d) {
+  l.atDialog([&](QWidget*) {
     const lk::Surface& s = w.pic()->surface();
     EXPECT_EQ(lk::OptIndex, 2);
     EXPECT_EQ(HintsShown(w), (std::vector<bool>{false, false, true, false}));
     EXPECT_EQ(w.rowCount(), 0);
     EXPECT_EQ(CountOf(s, lk::Palette[3]), 0);  // the curve for 1.5 is gone
     // The potential 3/r^2 + r^2/2 for l = 2, not r^2/2.
-    EXPECT_TRUE(ColourNear(s, w.px(2), w.py(0.75 + 2), green));
-    EXPECT_FALSE(ColourNear(s, w.px(2), w.py(2), green));
-    QTest::keyClicks(Opt(d)->txtNum, QStringLiteral("3.5"));
-    QTest::keyClick(Opt(d)->txtNum, Qt::Key_Return);
-  });
+    EXPECT_TRUE(ColourNear(s, w.px(2), w.py(0.75 + 2), green, kReach));
+    EXPECT_FALSE(ColourNear(s, w.px(2), w.py(2), green, kReach));
+  }).type(QStringLiteral("3.5"));
   // 3.5 is the lowest level of l = 2: r^2 e^(-r^2/2) stays bounded.
   l.atDialog([&](QWidget* d) {
     EXPECT_EQ(w.lastCurvePoints(), 221);
     EXPECT_TRUE(ColourNear(w.pic()->surface(), w.px(1.5), w.py(5 * (2.25 * std::exp(-1.125) + 1)),
-                           lk::Palette[3]));
+                           lk::Palette[3], kReach));
     // l = 1 with an energy typed: the picture is redrawn for l = 1 and the
     // energy drawn at once; the hints wait for the next set.
     QTest::keyClicks(Opt(d)->txtNum, QStringLiteral("2.5"));
     QTest::mouseClick(Opt(d)->Label[1], Qt::LeftButton);
   });
-  l.atDialog([&](QWidget* d) {
+  l.atDialog([&](QWidget*) {
     const lk::Surface& s = w.pic()->surface();
     EXPECT_EQ(lk::OptIndex, 1);
     EXPECT_EQ(w.rowCount(), 1);
     EXPECT_EQ(w.rowTexts(), QStringList{"2.5"});
     EXPECT_EQ(w.lastCurvePoints(), 221);
     EXPECT_EQ(HintsShown(w), (std::vector<bool>{false, false, true, false}));
-    EXPECT_TRUE(ColourNear(s, w.px(2), w.py(0.25 + 2), green));
-    QTest::keyClick(d, Qt::Key_Escape);
-  });
+    EXPECT_TRUE(ColourNear(s, w.px(2), w.py(0.25 + 2), green, kReach));
+  }).cancel();
   lk::test::PressKey(&w, Qt::Key_2);
   EXPECT_TRUE(l.done());
   EXPECT_EQ(w.sectionKind(), 0);
@@ -441,11 +402,10 @@ TEST(RadialwaveWindow, NegativeOscillatorEnergyGetsItsOwnNotice) {
     Opt(d)->txtNum->setText(QStringLiteral("-1"));  // pasted: the keys would not let it in
     QTest::keyClick(Opt(d)->txtNum, Qt::Key_Return);
   });
-  l.atDialog([&](QWidget* d) {
+  l.atDialog([&](QWidget*) {
     EXPECT_EQ(notice.count, 1);
     EXPECT_EQ(w.lastCurvePoints(), 0);
-    QTest::keyClick(d, Qt::Key_Escape);
-  });
+  }).cancel();
   lk::test::PressKey(&w, Qt::Key_2);
   EXPECT_TRUE(l.done());
   lk::EndProgram();
@@ -453,63 +413,55 @@ TEST(RadialwaveWindow, NegativeOscillatorEnergyGetsItsOwnNotice) {
 
 // ---- Section 3 ------------------------------------------------------------------
 
-namespace {
-
-// Where the result boxes stand: the first under the header, each next one
-// 1.1 heights below the one above.
-int ExpectedTop(const mainWindow& w, int place) {
-  const QRect h = w.ku(0)->geometry();
-  const int boxH = w.ku(1)->height();
-  return int(h.y() + 1.1 * h.height() + (place - 1) * 1.1 * boxH);
-}
-
-}  // namespace
-
 TEST(RadialwaveWindow, KummerRefusesPolesAndScrollsFromTheFifthTriple) {
   mainWindow w;
   w.Start();
   const int dings = lk::SoundCount(lk::Sound::Ding);
+  int tops[5] = {};  // of the places 1 to 4, as the first four results fill them
   Learner l;
   l.pressKey();
   for (const char* t : {"1,0,1", "1,-2,1", "1,2", "12", "1e999", ",,,", "-,-,-", ".,.,.",
                         "1,2,99999999999999999999", "99999999999999999999,1,1"})
     l.type(QString::fromUtf8(t));
-  l.atDialog([&](QWidget* d) {
+  l.atDialog([&](QWidget*) {
     EXPECT_EQ(lk::SoundCount(lk::Sound::Ding), dings + 10);
     EXPECT_EQ(w.results().Slot(), 0);
     for (int k = 1; k <= 4; ++k) EXPECT_FALSE(w.ku(k)->isVisible());
     EXPECT_TRUE(w.ku(0)->isVisible());
-    QTest::keyClicks(qobject_cast<lk::FrmNum*>(d)->txtNum, QStringLiteral("1,2,1"));
-    QTest::keyClick(qobject_cast<lk::FrmNum*>(d)->txtNum, Qt::Key_Return);
-  });
+  }).type(QStringLiteral("1,2,1"));
   // 100,1,100: a deviation far beyond the single range, by cancellation.
   for (const char* t : {"1,0.5,1", "1,-2.5,1", "100,1,100"}) l.type(QString::fromUtf8(t));
-  l.atDialog([&](QWidget* d) {
+  l.atDialog([&](QWidget*) {
     EXPECT_EQ(w.results().Record(4).a, 100);
     const rw::KummerRecord& first = w.results().Record(1);
     EXPECT_NEAR(first.sides.L, 1 - std::exp(-1.0), 1e-15);
     EXPECT_NEAR(first.sides.Rt, 1 - std::exp(-1.0), 1e-15);
     EXPECT_EQ(w.results().Record(3).c, -2.5);
+    // A column under the header in the order entered, evenly spaced, with a
+    // gap between each two.
     for (int k = 1; k <= 4; ++k) {
+      tops[k] = w.ku(k)->y();
       EXPECT_TRUE(w.ku(k)->isVisible()) << k;
-      EXPECT_NEAR(w.ku(k)->y(), ExpectedTop(w, k), 2) << k;
+      EXPECT_EQ(w.ku(k)->x(), w.ku(0)->x()) << k;
       w.ku(k)->repaint();
       EXPECT_GT(lk::test::InkCount(w.ku(k)->surface()), 200) << k;
     }
+    EXPECT_GT(tops[1], w.ku(0)->geometry().bottom() + 1);
+    for (int k = 2; k <= 4; ++k) {
+      EXPECT_GT(tops[k], w.ku(k - 1)->geometry().bottom() + 1) << k;
+      EXPECT_NEAR(tops[k] - tops[k - 1], tops[2] - tops[1], 1) << k;
+    }
     EXPECT_LE(w.ku(4)->geometry().bottom(), w.height());
-    QTest::keyClicks(qobject_cast<lk::FrmNum*>(d)->txtNum, QStringLiteral("5,2,1"));
-    QTest::keyClick(qobject_cast<lk::FrmNum*>(d)->txtNum, Qt::Key_Return);
-  });
-  l.atDialog([&](QWidget* d) {
+  }).type(QStringLiteral("5,2,1"));
+  l.atDialog([&](QWidget*) {
     // The fifth replaced the oldest: it stands at the bottom, the others
     // moved up one place in their order.
     EXPECT_EQ(w.results().Record(1).a, 5);
-    EXPECT_NEAR(w.ku(2)->y(), ExpectedTop(w, 1), 2);
-    EXPECT_NEAR(w.ku(3)->y(), ExpectedTop(w, 2), 2);
-    EXPECT_NEAR(w.ku(4)->y(), ExpectedTop(w, 3), 2);
-    EXPECT_NEAR(w.ku(1)->y(), ExpectedTop(w, 4), 2);
-    QTest::keyClick(d, Qt::Key_Escape);
-  });
+    EXPECT_EQ(w.ku(2)->y(), tops[1]);
+    EXPECT_EQ(w.ku(3)->y(), tops[2]);
+    EXPECT_EQ(w.ku(4)->y(), tops[3]);
+    EXPECT_EQ(w.ku(1)->y(), tops[4]);
+  }).cancel();
   lk::test::PressKey(&w, Qt::Key_3);
   EXPECT_TRUE(l.done());
   EXPECT_EQ(w.sectionKind(), 0);
@@ -519,20 +471,17 @@ TEST(RadialwaveWindow, KummerRefusesPolesAndScrollsFromTheFifthTriple) {
   // Entering again starts with an empty list; the first result stands
   // directly under the header.
   l.pressKey();
-  l.atDialog([&](QWidget* d) {
+  l.atDialog([&](QWidget*) {
     for (int k = 1; k <= 4; ++k) EXPECT_FALSE(w.ku(k)->isVisible());
     EXPECT_EQ(w.results().Slot(), 0);
-    QTest::keyClicks(qobject_cast<lk::FrmNum*>(d)->txtNum, QStringLiteral("1,2,"));
-    QTest::keyClick(qobject_cast<lk::FrmNum*>(d)->txtNum, Qt::Key_Return);
-  });
-  l.atDialog([&](QWidget* d) {
+  }).type(QStringLiteral("1,2,"));
+  l.atDialog([&](QWidget*) {
     EXPECT_EQ(w.results().Slot(), 1);
     EXPECT_EQ(w.results().Record(1).x, 0);
     EXPECT_EQ(w.results().Record(1).sides.d, 0.0f);
-    EXPECT_NEAR(w.ku(1)->y(), ExpectedTop(w, 1), 2);
+    EXPECT_EQ(w.ku(1)->y(), tops[1]);
     EXPECT_FALSE(w.ku(2)->isVisible());
-    QTest::keyClick(d, Qt::Key_Escape);
-  });
+  }).cancel();
   lk::test::PressKey(&w, Qt::Key_3);
   EXPECT_TRUE(l.done());
   lk::EndProgram();
@@ -567,26 +516,23 @@ TEST(RadialwaveWindow, RandomInputThenTheLessonStillWorks) {
   PastNarration(l);
   l.atDialog([](QWidget* d) { QTest::mouseClick(Opt(d)->Label[1], Qt::LeftButton); })
       .type(QStringLiteral("-0.125"))
-      .atDialog([&w](QWidget* d) {
+      .atDialog([&w](QWidget*) {
         EXPECT_EQ(lk::OptIndex, 1);
         EXPECT_EQ(w.lastCurvePoints(), 221);
         const QPoint p = At(w, rw::Kind::Hydrogen, -0.125, 1, 40);
-        EXPECT_TRUE(ColourNear(w.pic()->surface(), p.x(), p.y(), lk::Palette[3]));
+        EXPECT_TRUE(ColourNear(w.pic()->surface(), p.x(), p.y(), lk::Palette[3], kReach));
         EXPECT_SCREEN(&w, " after the curve of section 1");
-        QTest::keyClick(d, Qt::Key_Escape);
-      });
-  PastNarration(l).type(QStringLiteral("1.5,7")).atDialog([&w](QWidget* d) {
+      }).cancel();
+  PastNarration(l).type(QStringLiteral("1.5,7")).atDialog([&w](QWidget*) {
     EXPECT_EQ(w.lastCurvePoints(), 221);
     EXPECT_SCREEN(&w, " after the curve of section 2");
-    QTest::keyClick(d, Qt::Key_Escape);
-  });
+  }).cancel();
   l.pressKey();
   l.type(QStringLiteral("1,2,1")).type(QStringLiteral("-2.5,1.5,30"));
-  l.atDialog([&](QWidget* d) {
+  l.atDialog([&](QWidget*) {
     EXPECT_TRUE(w.ku(2)->isVisible());
     EXPECT_SCREEN(&w, " with two results of section 3");
-    QTest::keyClick(d, Qt::Key_Escape);
-  });
+  }).cancel();
   for (int key : {Qt::Key_1, Qt::Key_2, Qt::Key_3}) {
     lk::test::PressKey(&w, key);
     EXPECT_SCREEN(&w, " at the menu after a section");
@@ -638,10 +584,9 @@ TEST(RadialwaveWindow, RestartsDoNotGrowMemory) {
         l.then([&w] { lk::test::PressKey(&w, Qt::Key_3); })
             .pressKey()
             .type(QStringLiteral("1,2,1"))
-            .atDialog([&w](QWidget* d) {
+            .atDialog([&w](QWidget*) {
               EXPECT_TRUE(w.ku(1)->isVisible());
-              QTest::keyClick(d, Qt::Key_Escape);
-            });
+            }).cancel();
       },
       35);
   EXPECT_LT(growth, 16 * 1024);
