@@ -7,107 +7,36 @@
 #include <QTest>
 #include <QTimer>
 #include <cmath>
-#include <functional>
-#include <map>
 #include <memory>
 
 #include <gtest/gtest.h>
 
 #include "dialogs.h"
 #include "learner.h"
+#include "looks.h"
 #include "memorycheck.h"
+#include "pages.h"
 #include "program.h"
 #include "screen.h"
 #include "sounds.h"
 
-using lk::test::Learner;
 namespace mm = minimaxfit;
 
 namespace {
 
+using lk::test::AnswerProposal;
+using lk::test::ColourNear;
 using lk::test::Dialog;
+using lk::test::Learner;
+using lk::test::PromptWatch;
+using lk::test::RowsOf;
+using lk::test::Then;
 using lk::test::TypeInto;
 
-// At the next dialog: note the proposal, run the checks, then keep the
-// proposal (Enter) or leave (Esc).
-Learner& At(Learner& l, bool enter, std::function<void()> checks = [] {}) {
-  return l.atDialog([&l, enter, checks](QWidget* d) {
-    lk::FrmNum* f = Dialog(d);
-    l.proposals << f->txtNum->text();
-    checks();
-    QTest::keyClick(f->txtNum, enter ? Qt::Key_Return : Qt::Key_Escape);
-  });
-}
-
-// Answers every press-any-key prompt with Space.  It notes the lesson clock
-// at each one and runs the check given for its number (0 the first prompt).
-class PromptWatch {
- public:
-  PromptWatch() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      QWidget* p = lk::test::OpenPrompt();
-      if (!p) return;
-      const int i = int(at.size());
-      at.push_back(lk::Now());
-      places.push_back(p->pos());
-      if (auto it = checks.find(i); it != checks.end()) it->second();
-      QTest::keyClick(p, Qt::Key_Space);
-    });
-    timer_.start(1);
-  }
-  std::vector<double> at;
-  std::vector<QPoint> places;
-  std::map<int, std::function<void()>> checks;
-
- private:
-  QTimer timer_;
-};
-
-// The prompts of an approximation section: five in the introduction of the
-// first run (two in later runs), then the coefficients, the choice of M, the
-// table, the function's graph, the remark, the error frame, the error curve
-// and the largest error.
-enum FirstRunPrompt {
-  kCoefficients = 5, kRemember, kTable, kTrueGraph, kBothGraphs, kErrorFrame, kErrorCurve,
-  kMaxError, kFirstRunPrompts
-};
-
-// True when colour c is at (x, y) or next to it.
-bool ColourNear(const lk::Surface& s, int x, int y, lk::Color c, int reach = 1) {
-  for (int dy = -reach; dy <= reach; ++dy)
-    for (int dx = -reach; dx <= reach; ++dx)
-      if (s.PixelAt(x + dx, y + dy) == c) return true;
-  return false;
-}
-
-// First and last row (pixels) where colour c occurs; -1 when nowhere.
-std::pair<int, int> RowsOf(const lk::Surface& s, lk::Color c) {
-  int first = -1, last = -1;
-  for (int y = 0; y < s.HeightPx(); ++y)
-    for (int x = 0; x < s.WidthPx(); ++x)
-      if (s.PixelAt(x, y) == c) {
-        if (first < 0) first = y;
-        last = y;
-        break;
-      }
-  return {first, last};
-}
-
-// Rows of colour c in column x.
+// How many pixels of column x between rows y1 and y2 have colour c.
 int RunIn(const lk::Surface& s, int x, int y1, int y2, lk::Color c) {
   int n = 0;
   for (int y = y1; y <= y2; ++y) n += s.PixelAt(x, y) == c;
-  return n;
-}
-
-QPoint PlacedAt(const QWidget& w, double a, double b) {
-  const QRect g = w.frameGeometry();
-  return {g.left() + int(std::lround(a * g.width())), g.top() + int(std::lround(b * g.height()))};
-}
-
-int MenuLabelsShown(const mainWindow& w) {
-  int n = 0;
-  for (int i : {1, 2, 3, 4, 6, 7, 8, 9, 10}) n += w.LblA(i)->isVisible();
   return n;
 }
 
@@ -118,15 +47,6 @@ float LetterHeightAt(float size) {
   return probe.TextHeight(QStringLiteral("A"));
 }
 
-// The true value and the cut sum of a kind, computed here from the core.
-struct Reference {
-  explicit Reference(int kind) : model(mm::ModelOf(kind)) {
-    c = mm::ChebyshevInterpolation(kind, model.a, model.b);
-  }
-  mm::Model model;
-  mm::Coefficients c;
-};
-
 }  // namespace
 
 // ---- Menu and keys -------------------------------------------------------
@@ -136,7 +56,7 @@ TEST(MinimaxfitWindow, OpensWithCaptionTitlesAndMenu) {
   w.Start();
   EXPECT_EQ(w.windowTitle(), QStringLiteral(" チェビシェフ多項式　( 97-98 ページ )"));
   EXPECT_EQ(w.mode, 0);
-  EXPECT_EQ(MenuLabelsShown(w), 9);
+  EXPECT_EQ(MenuShown(w), 9);
   EXPECT_EQ(w.LblA(1)->text(), QStringLiteral("１． チェビシェフ多項式のグラフを描く."));
   EXPECT_EQ(w.LblA(4)->text(), QStringLiteral("４． 関数近似（その３）"));
   EXPECT_EQ(w.LblA(6)->text(), QStringLiteral("５． 終 了 (Esc)"));
@@ -175,7 +95,7 @@ TEST(MinimaxfitWindow, MenuKeysChooseSectionsAndEndKeysEnd) {
     QObject::connect(&watch, &QTimer::timeout, [&] {
       if (QWidget* d = lk::test::OpenDialog()) {
         if (seen < 0) seen = w.mode;
-        EXPECT_EQ(MenuLabelsShown(w), 0);
+        EXPECT_EQ(MenuShown(w), 0);
         QTest::keyClick(Dialog(d)->txtNum, Qt::Key_Escape);
       } else if (QWidget* p = lk::test::OpenPrompt()) {
         if (seen < 0) {
@@ -197,7 +117,7 @@ TEST(MinimaxfitWindow, MenuKeysChooseSectionsAndEndKeysEnd) {
     EXPECT_EQ(seen, c.mode);
     EXPECT_FALSE(lk::Ending());
     EXPECT_EQ(w.mode, 0);
-    EXPECT_EQ(MenuLabelsShown(w), 9);
+    EXPECT_EQ(MenuShown(w), 9);
     EXPECT_TRUE(w.pic(12)->isVisible());
     for (int i = 0; i <= 2; ++i) EXPECT_FALSE(w.pic(i)->isVisible()) << i;
     lk::EndProgram();
@@ -208,7 +128,7 @@ TEST(MinimaxfitWindow, EscAndMenuKeysAreIgnoredWhileASectionRuns) {
   mainWindow w;
   w.Start();
   Learner l;
-  At(l, false, [&] {
+  AnswerProposal(l, Then::Cancel, [&](QWidget*) {
     w.Form_KeyDown(lk::key::Esc, 0);
     w.Form_KeyDown(lk::key::Digit0 + 2, 0);
     w.LblA_Click(6);
@@ -229,8 +149,8 @@ TEST(MinimaxfitWindow, FirstCurvesInBlueGreenOrangeWithTheirLegend) {
   mainWindow w;
   w.Start();
   Learner l;
-  for (int i = 0; i < 5; ++i) At(l, true);  // 0 .. 4 as proposed
-  At(l, false, [&] {
+  for (int i = 0; i < 5; ++i) AnswerProposal(l, Then::Enter);  // 0 .. 4 as proposed
+  AnswerProposal(l, Then::Cancel, [&](QWidget*) {
     const lk::Color blue = lk::RGB(0, 0, 255), green = lk::RGB(0, 224, 0),
                     orange = lk::RGB(255, 165, 0);
     const mm::CurveList& list = w.curves();
@@ -275,8 +195,8 @@ TEST(MinimaxfitWindow, CommaChoosesTheColourAndTheNextEntryContinues) {
   w.Start();
   Learner l;
   l.type(QStringLiteral("3,7"));
-  At(l, true);  // 4, proposed after 3
-  At(l, false, [&] {
+  AnswerProposal(l, Then::Enter);  // 4, proposed after 3
+  AnswerProposal(l, Then::Cancel, [&](QWidget*) {
     const mm::CurveList& list = w.curves();
     ASSERT_EQ(list.Count(), 2);
     EXPECT_EQ(list.At(1).degree, 3);
@@ -300,11 +220,11 @@ TEST(MinimaxfitWindow, DegreeAboveTwentyDingsAndOffersTwenty) {
   Learner l;
   l.type(QStringLiteral("2"));
   l.type(QStringLiteral("21"));
-  At(l, true, [&] {  // 20
+  AnswerProposal(l, Then::Enter, [&](QWidget*) {  // 20
     EXPECT_EQ(lk::SoundCount(lk::Sound::Ding), dings + 1);
     EXPECT_EQ(w.curves().Count(), 1);  // 21 drew nothing
   });
-  At(l, false, [&] {
+  AnswerProposal(l, Then::Cancel, [&](QWidget*) {
     ASSERT_EQ(w.curves().Count(), 2);
     EXPECT_EQ(w.curves().At(2).degree, 20);
     // T_20 is a curve in its own colour, through T_20(0.1) at x = 0.1.
@@ -336,7 +256,7 @@ TEST(MinimaxfitWindow, TwentyFirstCurveStartsListAndPlotAfresh) {
     TypeInto(d, QStringLiteral("3,9"));
     QTest::keyClick(Dialog(d)->txtNum, Qt::Key_Return);
   });
-  At(l, false, [&] {
+  AnswerProposal(l, Then::Cancel, [&](QWidget*) {
     ASSERT_EQ(w.curves().Count(), 1);
     EXPECT_EQ(w.curves().At(1).degree, 3);
     const lk::Surface& plot = w.pic(1)->surface();
@@ -369,7 +289,7 @@ TEST(MinimaxfitWindow, OddDegreeTextsNeverBreakSectionOne) {
   l.type(QStringLiteral("-0"));
   l.type(QStringLiteral("-5"));   // accepted: the zero line
   l.type(QStringLiteral("-") + QString(300, QLatin1Char('9')));  // below -20: refused
-  At(l, false, [&] {
+  AnswerProposal(l, Then::Cancel, [&](QWidget*) {
     const mm::CurveList& list = w.curves();
     ASSERT_EQ(list.Count(), 4);
     EXPECT_EQ(list.At(1).degree, 0);
@@ -387,146 +307,6 @@ TEST(MinimaxfitWindow, OddDegreeTextsNeverBreakSectionOne) {
   lk::EndProgram();
 }
 
-// ---- The approximation sections --------------------------------------------
-
-TEST(MinimaxfitWindow, LogarithmWithNineTermsThroughAllPages) {
-  mainWindow w;
-  w.Start();
-  const Reference ref(1);
-  const auto& m = ref.model;
-  PromptWatch prompts;
-  prompts.checks[kCoefficients] = [&] {
-    for (int j = 0; j <= mm::N; ++j) EXPECT_NEAR(w.coefficients()[j], ref.c[j], 1e-15) << j;
-    EXPECT_EQ(w.textSize(), 11.0f);
-  };
-  prompts.checks[kTrueGraph] = [&] {
-    EXPECT_TRUE(w.pic(1)->isVisible());
-    EXPECT_FALSE(w.pic(2)->isVisible());
-    const lk::Surface& s = w.pic(1)->surface();
-    for (double x : {0.6, 1.5, 1.9})
-      EXPECT_TRUE(ColourNear(s, w.px(x), w.py(std::log(x)), lk::RGB(255, 165, 0))) << x;
-    // The axes: the vertical one at x = 1, the ticks 0.2 apart.
-    const lk::Color tick = lk::RGB(51, 51, 200);
-    EXPECT_EQ(s.PixelAt(w.px(1), w.py(0.5)), tick);
-    EXPECT_EQ(s.PixelAt(w.px(1.4), w.py(0) - 5), tick);
-    EXPECT_NE(s.PixelAt(w.px(1.3), w.py(0) - 5), tick);
-  };
-  prompts.checks[kBothGraphs] = [&] {
-    const lk::Surface& s = w.pic(1)->surface();
-    for (double x : {0.55, 1.5})
-      EXPECT_TRUE(ColourNear(s, w.px(x), w.py(mm::fnCheb(ref.c, 9, m.a, m.b, x)),
-                             lk::RGB(0, 224, 0)))
-          << x;
-  };
-  prompts.checks[kErrorFrame] = [&] {
-    EXPECT_TRUE(w.errorPlot());
-    EXPECT_NEAR(w.eMax(), 5.08e-6, 0.01e-6);
-    const lk::Surface& s = w.pic(2)->surface();
-    const int mid = int(std::lround((s.ScaleHeight() - 1) / 2));
-    EXPECT_EQ(s.PixelAt(w.px(0.7), mid), lk::RGB(51, 51, 200));  // the axis halfway down
-    EXPECT_EQ(w.pic(2)->geometry().left(), w.pic(1)->geometry().left());
-    EXPECT_EQ(w.pic(2)->geometry().size(), w.pic(1)->geometry().size());
-  };
-  prompts.checks[kErrorCurve] = [&] {
-    EXPECT_FALSE(w.errorPlot());
-    const lk::Surface& s = w.pic(2)->surface();
-    const double H = s.ScaleHeight() - 1;
-    const lk::Color purple = lk::RGB(128, 0, 128);
-    for (double x : {0.52, 0.9, 1.33, 1.97}) {
-      const double e = mm::fnCheb(ref.c, 9, m.a, m.b, x) - std::log(x);
-      EXPECT_TRUE(ColourNear(s, w.px(x), mm::RangePy(w.eMax(), -w.eMax(), H, float(e)), purple))
-          << x;
-    }
-  };
-  prompts.checks[kMaxError] = [&] {
-    EXPECT_EQ(mm::SmallText(w.maxError()), "4.87E-6");
-    EXPECT_EQ(w.maxError(), mm::MaxError(ref.c, 9, 1, m.a, m.b));
-  };
-  Learner l;
-  At(l, true);  // M = 9 as proposed
-  lk::test::PressKey(&w, Qt::Key_2);
-  EXPECT_TRUE(l.done());
-  EXPECT_EQ(l.proposals, QStringList{"9"});
-  ASSERT_EQ(prompts.at.size(), std::size_t(kFirstRunPrompts));
-  EXPECT_EQ(w.degree(), 9);
-  ASSERT_EQ(w.tableX().size(), 17u);
-  EXPECT_EQ(w.tableX()[0], "0.50000");
-  EXPECT_EQ(w.tableX()[8], "1.25000");
-  EXPECT_EQ(w.tableX()[16], "2.00000");
-  EXPECT_EQ(w.mode, 0);
-  EXPECT_EQ(MenuLabelsShown(w), 9);
-  for (int i = 0; i <= 2; ++i) EXPECT_FALSE(w.pic(i)->isVisible()) << i;
-  // The text area keeps the size the section left it at.
-  EXPECT_EQ(w.textSize(), 12.0f);
-  lk::EndProgram();
-}
-
-TEST(MinimaxfitWindow, OddFunctionLowersAnEvenEntryWithoutAsking) {
-  mainWindow w;
-  w.Start();
-  PromptWatch prompts;
-  Learner l;
-  l.type(QStringLiteral("10"));
-  lk::test::PressKey(&w, Qt::Key_3);
-  EXPECT_TRUE(l.done());
-  EXPECT_EQ(l.proposals, QStringList{"9"});  // one question only
-  EXPECT_EQ(w.degree(), 9);
-  EXPECT_EQ(prompts.at.size(), std::size_t(kFirstRunPrompts));
-  const Reference ref(2);
-  EXPECT_NEAR(w.eMax(), 1.5 * std::fabs(ref.c[11]), 1e-15);
-  EXPECT_NEAR(std::fabs(ref.c[11]), 1.38e-9, 0.01e-9);
-  EXPECT_EQ(w.tableX()[8], "0.0");
-  EXPECT_EQ(w.tableX()[0].substr(0, 1), "-");
-  lk::EndProgram();
-}
-
-TEST(MinimaxfitWindow, OutOfRangeTruncationsAreOfferedTheNearestAndConfirmed) {
-  mainWindow w;
-  w.Start();
-  PromptWatch prompts;
-  Learner l;
-  l.type(QStringLiteral("1"));
-  At(l, true);  // 2
-  lk::test::PressKey(&w, Qt::Key_4);
-  EXPECT_EQ(l.proposals, (QStringList{"9", "2"}));
-  EXPECT_EQ(w.degree(), 2);
-  EXPECT_EQ(w.tableX()[8], "0.0");
-
-  l.type(QStringLiteral("12"));
-  l.atDialog([&](QWidget* d) {
-    l.proposals << Dialog(d)->txtNum->text();
-    // Only digits go into this box.
-    EXPECT_EQ(TypeInto(d, QStringLiteral("-1.5,2e")), QStringLiteral("152"));
-    TypeInto(d, QStringLiteral("99999999999999999999"));
-    QTest::keyClick(Dialog(d)->txtNum, Qt::Key_Return);
-  });
-  l.type(QString(200, QLatin1Char('9')));
-  l.type(QStringLiteral("0"));
-  l.cancel();  // leaves at the choice of M
-  lk::test::PressKey(&w, Qt::Key_4);
-  EXPECT_TRUE(l.done());
-  EXPECT_EQ(l.proposals, (QStringList{"9", "2", "9", "11", "11", "11", "2"}));
-  EXPECT_EQ(w.mode, 0);
-  EXPECT_FALSE(w.pic(0)->isVisible());
-  EXPECT_EQ(w.textSize(), 11.0f);
-  lk::EndProgram();
-}
-
-TEST(MinimaxfitWindow, IntroductionPausesThreeTimesMoreOnlyOnTheFirstRun) {
-  mainWindow w;
-  w.Start();
-  PromptWatch prompts;
-  Learner l;
-  l.cancel();
-  lk::test::PressKey(&w, Qt::Key_2);
-  EXPECT_EQ(prompts.at.size(), 6u);  // five in the introduction, one after the coefficients
-  l.cancel();
-  lk::test::PressKey(&w, Qt::Key_4);
-  EXPECT_EQ(prompts.at.size(), 9u);  // two and one
-  EXPECT_TRUE(l.done());
-  lk::EndProgram();
-}
-
 TEST(MinimaxfitWindow, SectionOneMeasuresWithTheSizeAnApproximationLeft) {
   mainWindow w;
   w.Start();
@@ -536,7 +316,7 @@ TEST(MinimaxfitWindow, SectionOneMeasuresWithTheSizeAnApproximationLeft) {
   lk::test::PressKey(&w, Qt::Key_3);
   ASSERT_EQ(w.textSize(), 11.0f);
   l.type(QStringLiteral("2"));
-  At(l, false, [&] {
+  AnswerProposal(l, Then::Cancel, [&](QWidget*) {
     const float th = LetterHeightAt(11.0f), m = 0.2f * th;
     EXPECT_NEAR(RowsOf(w.pic(0)->surface(), lk::Palette[1]).first, m + 5.5f * th + 0.45f * th,
                 2.0f);
@@ -552,16 +332,13 @@ TEST(MinimaxfitWindow, DialogsAndPromptsSitWhereDesigned) {
   mainWindow w;
   w.Start();
   Learner l;
-  l.atDialog([&](QWidget* d) {
-    EXPECT_LE((d->pos() - PlacedAt(w, 0.1, 0.92)).manhattanLength(), 1);
-    // The box is narrower than the toolkit's by 0.015 of the window.
-    EXPECT_NEAR(Dialog(d)->txtNum->width(),
-                int(0.14 * int(0.8 * w.frameGeometry().width())) -
-                    int(0.015f * w.frameGeometry().width()),
-                1);
-    auto* num = Dialog(d);
-    num->picNum->repaint();
-    EXPECT_GT(lk::test::InkCount(num->picNum->surface()), 50);
+  AnswerProposal(l, Then::Cancel, [&](QWidget* d) {
+    EXPECT_LE((d->pos() - lk::test::PlacedAt(w, 0.1, 0.92)).manhattanLength(), 1);
+    // The box: 0.14 of the dialog, which is 0.8 of the window wide, less
+    // 0.015 of the window.
+    EXPECT_NEAR(Dialog(d)->txtNum->width(), (0.14 * 0.8 - 0.015) * w.frameGeometry().width(), 2);
+    Dialog(d)->picNum->repaint();
+    EXPECT_GT(lk::test::InkCount(Dialog(d)->picNum->surface()), 50);
     // Section 1: the square plot right of the text, the x label beside it.
     const QRect g = w.pic(1)->geometry();
     EXPECT_EQ(g.width(), g.height());
@@ -577,16 +354,18 @@ TEST(MinimaxfitWindow, DialogsAndPromptsSitWhereDesigned) {
     EXPECT_GT(RunIn(s, w.px(0.4), 0, s.HeightPx() - 1, grid), 50);
     EXPECT_LT(RunIn(s, w.px(0.4), 0, s.HeightPx() - 1, grid), s.HeightPx() - 20);  // dotted
     EXPECT_LE(RunIn(s, w.px(0.3), 0, s.HeightPx() - 1, grid), 8);  // only where rows cross
-    QTest::keyClick(num->txtNum, Qt::Key_Escape);
   });
   lk::test::PressKey(&w, Qt::Key_1);
   EXPECT_EQ(lk::test::InkCount(w.form()), 0);
 
-  PromptWatch prompts;
+  QPoint firstPrompt;
+  PromptWatch prompts([&](QWidget* p, int i) {
+    if (i == 0) firstPrompt = p->pos();
+  });
   l.cancel();
   lk::test::PressKey(&w, Qt::Key_2);
-  ASSERT_FALSE(prompts.places.empty());
-  EXPECT_LE((prompts.places[0] - PlacedAt(w, 0.1, 0.94)).manhattanLength(), 1);
+  ASSERT_GT(prompts.count(), 0);
+  EXPECT_LE((firstPrompt - lk::test::PlacedAt(w, 0.1, 0.94)).manhattanLength(), 1);
   lk::EndProgram();
 }
 
@@ -616,11 +395,11 @@ TEST(MinimaxfitWindow, CurvesTakeFourSecondsAndRowsATenth) {
   EXPECT_NEAR(at[2] - at[1], 0.0, 1e-3);
   EXPECT_NEAR(at[3] - at[2], 4.0, 1e-3);
 
-  PromptWatch prompts;
-  At(l, true);
+  std::vector<double> p;  // the clock at each prompt
+  PromptWatch prompts([&p](QWidget*, int) { p.push_back(lk::Now()); });
+  AnswerProposal(l, Then::Enter);
   lk::test::PressKey(&w, Qt::Key_4);
   lk::SetSpeed(speed);
-  const std::vector<double>& p = prompts.at;
   ASSERT_EQ(p.size(), std::size_t(kFirstRunPrompts));
   EXPECT_NEAR(p[kCoefficients] - p[kCoefficients - 1], 1.5, 1e-3);  // 15 rows
   EXPECT_NEAR(p[kTable] - p[kRemember], 1.7, 1e-3);                 // 17 rows
@@ -649,7 +428,9 @@ TEST(MinimaxfitWindow, RandomInputKeepsTheLessonRunning) {
     const lk::Surface& s = w.pic(picture)->surface();
     lk::test::WhenDrawn(
         w.pic(picture)->surface(),
-        [&w, &s, mode, c] { return w.mode == mode && RunIn(s, w.px(0), 0, s.HeightPx() - 1, c) > 0; },
+        [&w, &s, mode, c] {
+          return w.mode == mode && lk::test::ColumnHas(s, w.px(0), 0, s.HeightPx() - 1, c);
+        },
         [&w, where] { EXPECT_SCREEN(&w, where); });
   };
   const lk::Color orange = lk::Palette[3], green = lk::Palette[2], purple = lk::RGB(128, 0, 128);
@@ -659,22 +440,22 @@ TEST(MinimaxfitWindow, RandomInputKeepsTheLessonRunning) {
   midCurve(2, 20, purple, " in the middle of the error curve");
   Learner l;
   l.type(QStringLiteral("2,3"));
-  At(l, false, [&] {
+  AnswerProposal(l, Then::Cancel, [&](QWidget*) {
     ASSERT_EQ(w.curves().Count(), 1);
     EXPECT_TRUE(ColourNear(w.pic(1)->surface(), w.px(0), w.py(-1), orange));
     EXPECT_SCREEN(&w, " after T_2");
   });
   lk::test::PressKey(&w, Qt::Key_1);
   EXPECT_SCREEN(&w, " at the menu after section 1");
-  PromptWatch prompts;
-  for (int i = 0; i < kFirstRunPrompts; ++i)
-    prompts.checks[i] = [&w, i] { EXPECT_SCREEN(&w, QStringLiteral(" at prompt %1 of section 4").arg(i)); };
+  PromptWatch prompts([&w](QWidget*, int i) {
+    EXPECT_SCREEN(&w, QStringLiteral(" at prompt %1 of section 4").arg(i));
+  });
   l.type(QStringLiteral("5"));
   lk::test::PressKey(&w, Qt::Key_4);
   EXPECT_SCREEN(&w, " at the menu after section 4");
   EXPECT_TRUE(l.done());
   EXPECT_EQ(w.degree(), 5);
-  EXPECT_EQ(prompts.at.size(), std::size_t(kFirstRunPrompts));
+  EXPECT_EQ(prompts.count(), kFirstRunPrompts);
   EXPECT_GT(w.maxError(), 0.0f);
   EXPECT_LT(w.maxError(), w.eMax());
   lk::EndProgram();
@@ -698,7 +479,9 @@ TEST(MinimaxfitWindow, RestartsDoNotGrowTheProcess) {
         });
         key->start(5);
         l.type(QStringLiteral("7"));
-        At(l, false, [&w] { EXPECT_EQ(static_cast<mainWindow&>(w).curves().Count(), 1); });
+        AnswerProposal(l, Then::Cancel, [&w](QWidget*) {
+          EXPECT_EQ(static_cast<mainWindow&>(w).curves().Count(), 1);
+        });
       },
       30);
   if (lk::test::MemoryFiguresMeaningful()) {
