@@ -17,6 +17,7 @@
 
 #include "dialogs.h"
 #include "learner.h"
+#include "looks.h"
 #include "memorycheck.h"
 #include "screen.h"
 #include "mainwindow.h"
@@ -25,8 +26,12 @@
 
 using namespace orbitspectrum;
 using lk::Color;
+using lk::test::ColourNear;
+using lk::test::CountOf;
+using lk::test::InkCount;
 using lk::test::Learner;
 using lk::test::OpenPrompt;
+using lk::test::PlacedAt;
 
 namespace {
 
@@ -57,29 +62,12 @@ class When {
 bool PromptAt(const mainWindow& w, int step) { return w.step() == step && OpenPrompt() != nullptr; }
 void AnswerPrompt(int qtKey = Qt::Key_Space) { QTest::keyClick(OpenPrompt(), Qt::Key(qtKey)); }
 
-// Whether a pixel of colour c lies within r pixels of (x, y).
-bool Near(const lk::Surface& s, int x, int y, Color c, int r = 1) {
-  for (int dy = -r; dy <= r; ++dy)
-    for (int dx = -r; dx <= r; ++dx)
-      if (s.PixelAt(x + dx, y + dy) == c) return true;
-  return false;
-}
-
 // Pixels of colour c inside [x0, x1) x [y0, y1).
 int Count(const lk::Surface& s, int x0, int x1, int y0, int y1, Color c) {
   int n = 0;
   for (int y = y0; y < y1; ++y)
     for (int x = x0; x < x1; ++x)
       if (s.PixelAt(x, y) == c) ++n;
-  return n;
-}
-
-// Pixels that differ from the background inside a rectangle.
-int Inked(const lk::Surface& s, float x0, float x1, float y0, float y1) {
-  int n = 0;
-  for (int y = int(y0); y < int(y1); ++y)
-    for (int x = int(x0); x < int(x1); ++x)
-      if (s.PixelAt(x, y) != s.BackColor()) ++n;
   return n;
 }
 
@@ -100,7 +88,7 @@ struct Table {
     const float x0 = tab(k), x1 = k < 4 ? tab(k + 1) : float(s.WidthPx());
     int rows = 0;
     for (int n = 0; n < kCoefficients; ++n)
-      if (Inked(s, x0, x1, (4.4f + n) * lh, (5.4f + n) * lh) > 0) ++rows;
+      if (InkCount(s, x0, (4.4f + n) * lh, x1, (5.4f + n) * lh) > 0) ++rows;
     return rows;
   }
 };
@@ -173,7 +161,7 @@ TEST(OrbitWindow, RunWithHalfShowsOrbitGraphAndTheNineRows) {
   EXPECT_EQ(fourierRows, 9);
   EXPECT_EQ(theoryRowsBeforeCompare, 0);
   for (int column = 1; column <= 4; ++column) EXPECT_EQ(t.RowsShown(panel, column), 9) << column;
-  EXPECT_GT(Inked(panel, 0, float(panel.WidthPx()), 0, 2.5f * t.lh), 0);  // the angle's closure
+  EXPECT_GT(InkCount(panel, 0, 0, float(panel.WidthPx()), 2.5f * t.lh), 0);  // the angle's closure
 
   // The numbers behind it, against Bessel functions of the standard library.
   const double j0 = std::cyl_bessel_j(0.0, 0.5), j2 = std::cyl_bessel_j(2.0, 0.5);
@@ -187,16 +175,16 @@ TEST(OrbitWindow, RunWithHalfShowsOrbitGraphAndTheNineRows) {
   // The orbit: the Sun in the left focus, the trace through both apsides.
   const lk::Surface& fig = w.pic(1)->surface();
   const OrbitFigure f(MakeShape(0.5), fig.WidthPx(), fig.HeightPx());
-  EXPECT_TRUE(Near(fig, f.figX(-0.5), f.figY(0), lk::col::Red, 0));
-  EXPECT_TRUE(Near(fig, f.figX(-1.0), f.figY(0), lk::col::DarkCyan));
-  EXPECT_TRUE(Near(fig, f.figX(1.0), f.figY(0), lk::col::DarkCyan));
-  EXPECT_TRUE(Near(fig, f.figX(0), f.figY(std::sqrt(0.75)), lk::col::DarkCyan));
+  EXPECT_TRUE(ColourNear(fig, f.figX(-0.5), f.figY(0), lk::col::Red, 0));
+  EXPECT_TRUE(ColourNear(fig, f.figX(-1.0), f.figY(0), lk::col::DarkCyan));
+  EXPECT_TRUE(ColourNear(fig, f.figX(1.0), f.figY(0), lk::col::DarkCyan));
+  EXPECT_TRUE(ColourNear(fig, f.figX(0), f.figY(std::sqrt(0.75)), lk::col::DarkCyan));
   // The graph: r(T/2) at the perihelion distance, theta(T/2) = pi at half height.
   const lk::Surface& gr = w.pic(2)->surface();
   const OrbitGraph g(MakeShape(0.5), kSamples, gr.WidthPx(), gr.HeightPx());
-  EXPECT_TRUE(Near(gr, g.grphX(kSamples / 2), g.grphY(0.5), lk::col::DarkCyan));
-  EXPECT_TRUE(Near(gr, g.grphX(kSamples / 2), g.grphY(g.ThetaValue(kPi)), lk::col::Violet));
-  EXPECT_TRUE(Near(gr, g.grphX(0) + 2, g.grphY(1.5), lk::col::DarkCyan));  // r(0) at the aphelion
+  EXPECT_TRUE(ColourNear(gr, g.grphX(kSamples / 2), g.grphY(0.5), lk::col::DarkCyan));
+  EXPECT_TRUE(ColourNear(gr, g.grphX(kSamples / 2), g.grphY(g.ThetaValue(kPi)), lk::col::Violet));
+  EXPECT_TRUE(ColourNear(gr, g.grphX(0) + 2, g.grphY(1.5), lk::col::DarkCyan));  // r(0) at the aphelion
   EXPECT_GT(DottedPixels(w, 0.5), 0);
 
   // The figure's label "離心率 ε ＝0.5" stands on its top line, to the right.
@@ -212,15 +200,15 @@ TEST(OrbitWindow, CircleHasTheSunInTheMiddleAndNoDottedLevels) {
   EXPECT_DOUBLE_EQ(w.eccentricity(), 0.0);
   const lk::Surface& fig = w.pic(1)->surface();
   const OrbitFigure f(MakeShape(0), fig.WidthPx(), fig.HeightPx());
-  EXPECT_TRUE(Near(fig, f.figX(0), f.figY(0), lk::col::Red, 0));
+  EXPECT_TRUE(ColourNear(fig, f.figX(0), f.figY(0), lk::col::Red, 0));
   for (double phi : {0.3, 1.2, 2.5, 4.0, 5.5})
-    EXPECT_TRUE(Near(fig, f.figX(std::cos(phi)), f.figY(std::sin(phi)), lk::col::DarkCyan)) << phi;
+    EXPECT_TRUE(ColourNear(fig, f.figX(std::cos(phi)), f.figY(std::sin(phi)), lk::col::DarkCyan)) << phi;
 
   const lk::Surface& gr = w.pic(2)->surface();
   const OrbitGraph g(MakeShape(0), kSamples, gr.WidthPx(), gr.HeightPx());
   for (int i : {kSamples / 4, kSamples / 2, 3 * kSamples / 4}) {
-    EXPECT_TRUE(Near(gr, g.grphX(i), g.grphY(1.0), lk::col::DarkCyan)) << i;
-    EXPECT_TRUE(Near(gr, g.grphX(i), g.grphY(double(i) / kSamples), lk::col::Violet)) << i;
+    EXPECT_TRUE(ColourNear(gr, g.grphX(i), g.grphY(1.0), lk::col::DarkCyan)) << i;
+    EXPECT_TRUE(ColourNear(gr, g.grphX(i), g.grphY(double(i) / kSamples), lk::col::Violet)) << i;
   }
   EXPECT_EQ(DottedPixels(w, 0), 0);
   EXPECT_NEAR(w.fourier()[0], 1.0, 1e-12);
@@ -259,13 +247,10 @@ TEST(OrbitWindow, DialogScrollBarMapsOntoTheRangeAndEndButtonEnds) {
     EXPECT_EQ(dlg->hsbNum->pageStep(), 10);
     EXPECT_EQ(dlg->txtNum->text(), QStringLiteral("0.7"));
     EXPECT_EQ(dlg->cmdNum[2]->text(), QStringLiteral("終 了"));
-    const QRect g = w.frameGeometry();
-    EXPECT_EQ(dlg->pos(), QPoint(g.left() + int(std::lround(0.1 * g.width())),
-                                 g.top() + int(std::lround(0.2 * g.height()))));
+    EXPECT_EQ(dlg->pos(), PlacedAt(w, 0.1, 0.2));
     // Message 1 stands in its panel while the dialog asks.
-    const lk::Surface& panel = w.pic(3)->surface();
-    EXPECT_GT(Count(panel, 0, panel.WidthPx(), 0, panel.HeightPx(), lk::RGB(0, 0, 128)), 0);
-    EXPECT_GT(Inked(dlg->picNum->surface(), 0, 200, 0, 30), 0);  // the prompt is painted
+    EXPECT_GT(CountOf(w.pic(3)->surface(), lk::RGB(0, 0, 128)), 0);
+    EXPECT_GT(InkCount(dlg->picNum->surface(), 0, 0, 200, 30), 0);  // the prompt is painted
     dlg->hsbNum->setValue(25);
     EXPECT_EQ(dlg->txtNum->text(), QStringLiteral("0.25"));
     dlg->hsbNum->setValue(0);
@@ -375,11 +360,8 @@ TEST(OrbitWindow, PromptGoesOnByItselfDuringARunAndWaitsAtItsEnd) {
     EXPECT_GE(span, 10.0) << k;
     EXPECT_LT(span, 60.0) << k;
   }
-  const QRect g = w.frameGeometry();
-  EXPECT_EQ(introPrompt, QPoint(g.left() + int(std::lround(0.15 * g.width())),
-                                g.top() + int(std::lround(0.92 * g.height()))));
-  EXPECT_EQ(runPrompt, QPoint(g.left() + int(std::lround(0.15 * g.width())),
-                              g.top() + int(std::lround(0.2 * g.height()))));
+  EXPECT_EQ(introPrompt, PlacedAt(w, 0.15, 0.92));
+  EXPECT_EQ(runPrompt, PlacedAt(w, 0.15, 0.2));
 }
 
 TEST(OrbitWindow, EscEndsTheProgramInsideThePacedOrbit) {
@@ -436,9 +418,9 @@ TEST(OrbitWindow, IntroductionFiguresTurnWhileTheNarrationPauses) {
     const lk::Surface& still = w.picDemo(0)->surface();
     const OrbitShape shape = MakeShape(0.7);
     const OrbitFigure f = OrbitFigure::ForIntroduction(1, still.WidthPx(), still.HeightPx());
-    EXPECT_TRUE(Near(still, f.px(-0.7), f.py(0), lk::col::Red, 0));
+    EXPECT_TRUE(ColourNear(still, f.px(-0.7), f.py(0), lk::col::Red, 0));
     const OrbitSample planet = PointAtAngle(shape, kPi / 6);
-    EXPECT_TRUE(Near(still, f.px(planet.x), f.py(planet.y), lk::col::DarkCyan, 0));
+    EXPECT_TRUE(ColourNear(still, f.px(planet.x), f.py(planet.y), lk::col::DarkCyan, 0));
 
     // The animation goes on while the prompt waits.
     const double angle = w.demo().angle();
@@ -457,13 +439,13 @@ TEST(OrbitWindow, IntroductionFiguresTurnWhileTheNarrationPauses) {
       const int count = w.demo().trailCount();
       wrapped = count < last;
       last = count;
-      if (!wrapped && std::fmod(w.demo().angle(), 2 * kPi) > kPi && Near(anim, tx, ty, lk::col::Cyan, 2))
+      if (!wrapped && std::fmod(w.demo().angle(), 2 * kPi) > kPi && ColourNear(anim, tx, ty, lk::col::Cyan, 2))
         trailSeen = true;
     }
     EXPECT_TRUE(wrapped);
     EXPECT_TRUE(trailSeen);
     for (int tick = 0; tick < 3; ++tick) w.Timer1_Timer();
-    EXPECT_FALSE(Near(anim, tx, ty, lk::col::Cyan, 2));  // the old trail is gone
+    EXPECT_FALSE(ColourNear(anim, tx, ty, lk::col::Cyan, 2));  // the old trail is gone
     w.StartTimer1(kTimerMs);
     AnswerPrompt();
   });
@@ -496,8 +478,8 @@ void ScriptedPath(lk::LessonWindow& lw, Learner& l) {
     l.when(atPrompt(step), screen(QStringLiteral("at the pause after message %1").arg(step))).pressKey();
   l.atDialog([&w, midOrbit](QWidget*) {
      EXPECT_DOUBLE_EQ(w.eccentricity(), 0.5);
-     EXPECT_GT(lk::test::InkCount(w.pic(1)->surface()), 0);
-     EXPECT_GT(lk::test::InkCount(w.pic(2)->surface()), 0);
+     EXPECT_GT(InkCount(w.pic(1)->surface()), 0);
+     EXPECT_GT(InkCount(w.pic(2)->surface()), 0);
      EXPECT_TRUE(*midOrbit);
    }).cancel();
 }
