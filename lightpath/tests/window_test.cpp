@@ -17,101 +17,22 @@
 
 #include <gtest/gtest.h>
 
+#include "drive.h"
 #include "learner.h"
 #include "screen.h"
-#include "program.h"
 #include "sounds.h"
 
-using lk::test::InkCount;
+using namespace lightpath::test;
 using lightpath::Scene;
+using lk::test::ColourNear;
+using lk::test::CountOf;
 
 namespace {
-
-constexpr lk::Color kAir = lk::RGB(192, 192, 192);
-constexpr lk::Color kWater = lk::RGB(112, 112, 192);
-constexpr lk::Color kTrial = lk::RGB(136, 255, 102);
-constexpr lk::Color kFixed = lk::RGB(255, 255, 255);
-constexpr lk::Color kAnswer = lk::RGB(230, 0, 0);
-
-const lk::Surface& Pic(const mainWindow& w) { return w.picB()->surface(); }
-
-// The pointer moves over picB with no button held, as the window system
-// delivers it (so the picture must track the mouse to see it).
-void Move(mainWindow& w, double X, double Y) {
-  QTest::mouseMove(w.picB(), QPoint(int(std::lround(X)), int(std::lround(Y))));
-  QCoreApplication::processEvents();
-}
-
-// Moves along the surface line from column X1 to X2 in steps of a few pixels.
-void Slide(mainWindow& w, int X1, int X2, int dY = 0, int step = 3) {
-  const int yline = w.scene().yline();
-  const int dir = X2 >= X1 ? 1 : -1;
-  for (int X = X1; dir * (X2 - X) >= 0; X += dir * step) Move(w, X, yline + dY);
-  Move(w, X2, yline + dY);
-}
-
-void Click(mainWindow& w, Qt::MouseButton b) {
-  const QPoint at = w.picB()->mapFromGlobal(QCursor::pos());
-  QTest::mouseClick(w.picB(), b, Qt::NoModifier, at);
-  QCoreApplication::processEvents();
-}
-
-// The column where the upper segment of the path crossing at x passes row y,
-// and the colour found there (or next to it: lines fall on whole pixels).
-int UpperColumn(const Scene& s, double x, int y) {
-  const double X = s.px(x);
-  return int(std::lround(X + (s.W() - X) * double(s.yline() - y) / s.yline()));
-}
-int LowerColumn(const Scene& s, double x, int y) {
-  const double X = s.px(x);
-  return int(std::lround(X * double(s.H() - y) / (s.H() - s.yline())));
-}
-bool Near(const lk::Surface& p, int X, int y, lk::Color c, int reach = 1) {
-  for (int dx = -reach; dx <= reach; ++dx)
-    if (p.PixelAt(X + dx, y) == c) return true;
-  return false;
-}
-// True when both segments of the path crossing at x are drawn in c at two
-// rows each, away from the markers and labels.
-bool PathIs(const mainWindow& w, double x, lk::Color c) {
-  const Scene& s = w.scene();
-  const int yl = s.yline();
-  for (int y : {yl / 3, 2 * yl / 3})
-    if (!Near(Pic(w), UpperColumn(s, x, y), y, c)) return false;
-  for (int y : {yl + (s.H() - yl) / 3, yl + 2 * (s.H() - yl) / 3})
-    if (!Near(Pic(w), LowerColumn(s, x, y), y, c)) return false;
-  return true;
-}
-int CountOf(const lk::Surface& s, lk::Color c) {
-  int n = 0;
-  for (int y = 0; y < s.HeightPx(); ++y)
-    for (int x = 0; x < s.WidthPx(); ++x) n += s.PixelAt(x, y) == c;
-  return n;
-}
-
-// Ink of the window's own text in result row r (rows may be halves).
-int RowInk(mainWindow& w, float r) {
-  return InkCount(w.form(), float(w.textLeft()), w.RowTop(r) + 0.1f * w.lineStep(),
-                  w.form().ScaleWidth(), w.RowTop(r) + 0.9f * w.lineStep());
-}
-int TextInk(mainWindow& w) {
-  return InkCount(w.form(), float(w.textLeft()), w.RowTop(0), w.form().ScaleWidth(),
-                  w.form().ScaleHeight());
-}
 
 // The bottom of result row r, in window pixels.
 int RowBottomPx(mainWindow& w, float r) {
   return int(std::ceil((w.RowTop(r) + w.form().TextHeight(QStringLiteral("A"))) / 15));
 }
-
-struct Started {
-  mainWindow w;
-  Started() {
-    w.Start();
-    QCoreApplication::processEvents();
-  }
-  ~Started() { lk::EndProgram(); }
-};
 
 }  // namespace
 
@@ -134,10 +55,6 @@ TEST(LightpathWindow, OpensWithItsControlsAndTheStraightTrial) {
   EXPECT_EQ(w.btnRestart()->text(), QStringLiteral("再実行"));
   EXPECT_EQ(w.btnEnd()->text(), QStringLiteral("終 了"));
 
-  EXPECT_EQ(w.hsbN()->minimum(), 1000);
-  EXPECT_EQ(w.hsbN()->maximum(), 5000);
-  EXPECT_EQ(w.hsbN()->singleStep(), 10);
-  EXPECT_EQ(w.hsbN()->pageStep(), 200);
   EXPECT_EQ(w.hsbN()->value(), 1330);
   EXPECT_EQ(w.txtN()->text(), QStringLiteral("1.33"));
   EXPECT_TRUE(w.hsbN()->isVisible());
@@ -181,6 +98,8 @@ TEST(LightpathWindow, ScrollBarSetsTheIndexUntilTheFirstDrag) {
   EXPECT_EQ(w.txtN()->text(), QStringLiteral("2.21"));
   w.hsbN()->setValue(9999);
   EXPECT_EQ(w.txtN()->text(), QStringLiteral("5"));
+  w.hsbN()->setValue(0);
+  EXPECT_EQ(w.txtN()->text(), QStringLiteral("1"));
   w.hsbN()->setValue(1330);
 
   // Moving off the surface starts nothing; the first move on it reads the index.
@@ -223,7 +142,7 @@ TEST(LightpathWindow, DragAlongTheSurfaceMovesTheTrial) {
   EXPECT_TRUE(PathIs(w, w.xCur(), kTrial));
   // Only one trial path is ever drawn: the air colour is back where it was.
   for (int y : {sc.yline() / 3, 2 * sc.yline() / 3})
-    EXPECT_FALSE(Near(Pic(w), UpperColumn(sc, sc.qx(100), y), y, kTrial));
+    EXPECT_FALSE(ColourNear(Pic(w), UpperColumn(sc, sc.qx(100), y), y, kTrial));
   EXPECT_EQ(TextInk(w), 0);
 }
 
@@ -345,91 +264,6 @@ TEST(LightpathWindow, ClicksBeyondTheLastFreeRowAreRefused) {
   EXPECT_SCREEN(&w, "the answer below the last free row");
 }
 
-// ---- The answer --------------------------------------------------------------
-
-TEST(LightpathWindow, RightClickShowsTheLeastTimePathAndEndsTheTrials) {
-  Started s;
-  mainWindow& w = s.w;
-  const Scene& sc = w.scene();
-  Slide(w, 150, 120);
-  Click(w, Qt::LeftButton);
-  Slide(w, 120, 180);
-  Click(w, Qt::LeftButton);
-  Click(w, Qt::RightButton);
-  EXPECT_TRUE(w.finished());
-  EXPECT_DOUBLE_EQ(sc.n(), 1.33);
-  // Snell's law at the answer, from the picture's proportions.
-  const double x = w.xCur();
-  const double b = double(sc.H()) / sc.W();
-  EXPECT_NEAR((1 - x) / std::hypot(1 - x, b), 1.33 * (x + 1) / std::hypot(x + 1, b), 1e-4);
-  EXPECT_LT(x, 0);
-  EXPECT_LT(sc.px(x), sc.px(0));
-  EXPECT_TRUE(PathIs(w, x, kAnswer));
-  // Drawn two pixels wide.
-  const int y = sc.yline() / 2, X = UpperColumn(sc, x, y);
-  int red = 0;
-  for (int dx = -3; dx <= 3; ++dx) red += Pic(w).PixelAt(X + dx, y) == kAnswer;
-  EXPECT_GE(red, 2);
-  // Its optical length is shorter than every fixed path's.
-  for (int i = 1; i <= w.paths().count(); ++i) EXPECT_LT(sc.l(x), sc.l(w.paths().at(i)));
-  // Two result lines, the heading half a line lower, then the answer's line.
-  EXPECT_FLOAT_EQ(w.resultRow(), 2 + 1.5f + 1);
-  EXPECT_GT(RowInk(w, 3.5f), 0);
-  EXPECT_GT(RowInk(w, 4.5f), 0);
-  // Nothing in the upper half of row 3, which the heading's half step skips.
-  EXPECT_EQ(InkCount(w.form(), float(w.textLeft()), w.RowTop(3) + 0.1f * w.lineStep(),
-                     w.form().ScaleWidth(), w.RowTop(3) + 0.45f * w.lineStep()),
-            0);
-  EXPECT_TRUE(w.btnRestart()->isVisible());
-
-  // From now on the mouse is ignored, and End as well.
-  const QImage before = Pic(w).Image();
-  const int ink = TextInk(w);
-  Slide(w, 180, 100);  // from where the last drag left off
-  Click(w, Qt::LeftButton);
-  Click(w, Qt::RightButton);
-  lk::test::PressKey(&w, Qt::Key_End);
-  EXPECT_EQ(w.xCur(), x);
-  EXPECT_EQ(w.paths().count(), 2);
-  EXPECT_EQ(Pic(w).Image(), before);
-  EXPECT_EQ(TextInk(w), ink);
-}
-
-TEST(LightpathWindow, EndShowsTheAnswerAndTheTrialsGoOn) {
-  Started s;
-  mainWindow& w = s.w;
-  const Scene& sc = w.scene();
-  w.hsbN()->setValue(2000);
-  Slide(w, 150, 200);
-  lk::test::PressKey(&w, Qt::Key_End);
-  EXPECT_FALSE(w.finished());
-  EXPECT_DOUBLE_EQ(sc.n(), 2.0);
-  EXPECT_NEAR(w.xCur(), sc.Exact(), 1e-12);
-  EXPECT_TRUE(PathIs(w, w.xCur(), kAnswer));
-  EXPECT_TRUE(w.btnRestart()->isVisible());
-  const float rows = w.resultRow();
-  EXPECT_FLOAT_EQ(rows, 2.5f);
-  // A second End prints nothing more.
-  lk::test::PressKey(&w, Qt::Key_End);
-  EXPECT_EQ(w.resultRow(), rows);
-  // The trial moves on and takes the red path with it, completely.
-  Slide(w, 200, 230);
-  EXPECT_TRUE(PathIs(w, w.xCur(), kTrial));
-  EXPECT_EQ(CountOf(Pic(w), kAnswer), 0);
-  // End on a trial that was just fixed does nothing.
-  Click(w, Qt::LeftButton);
-  ASSERT_LT(std::fabs(w.xDrag() - w.paths().last()), 0.01);
-  lk::test::PressKey(&w, Qt::Key_End);
-  EXPECT_EQ(CountOf(Pic(w), kAnswer), 0);
-  EXPECT_FLOAT_EQ(w.resultRow(), rows + 1);
-  // Moved away from it, End answers again, even with the focus in the box.
-  Slide(w, 230, 260);
-  w.txtN()->setFocus();
-  QTest::keyClick(w.txtN(), Qt::Key_End);
-  EXPECT_TRUE(PathIs(w, sc.Exact(), kAnswer));
-  EXPECT_FLOAT_EQ(w.resultRow(), rows + 1 + 2.5f);
-}
-
 // ---- Restart and the end ----------------------------------------------------
 
 TEST(LightpathWindow, HomeAndRestartBeginAgain) {
@@ -484,48 +318,6 @@ TEST(LightpathWindow, EndButtonAndClosingEndTheProgram) {
     s.w.close();
     EXPECT_TRUE(lk::Ending());
   }
-}
-
-// ---- Whatever is typed into the index box --------------------------------
-
-TEST(LightpathWindow, AnyIndexTextGivesAnIndexInRange) {
-  struct Case {
-    const char* text;
-    double n;
-  };
-  const Case cases[] = {{"1e999", 5},  {"-", 1},     {"1.2.3", 1.2}, {",,,", 1},
-                        {"99999999999999999999", 5}, {"-0", 1},   {".", 1},
-                        {"0", 1},      {"-2.5", 1},  {"3.5", 3.5},   {"", 1},
-                        {"ｘｙｚ", 1}};
-  Started s;
-  mainWindow& w = s.w;
-  for (const Case& c : cases) {
-    w.txtN()->setFocus();
-    w.txtN()->selectAll();
-    const QString text = QString::fromUtf8(c.text);
-    if (text.isEmpty())
-      w.txtN()->clear();
-    else if (text.front().unicode() < 128)
-      QTest::keyClicks(w.txtN(), text);
-    else
-      w.txtN()->insert(text);  // typed through an input method
-    Click(w, Qt::RightButton);
-    EXPECT_DOUBLE_EQ(w.scene().n(), c.n) << c.text;
-    EXPECT_DOUBLE_EQ(w.txtN()->text().toDouble(), c.n) << c.text;
-    EXPECT_EQ(w.hsbN()->value(), int(std::lround(c.n * 1000))) << c.text;
-    EXPECT_TRUE(PathIs(w, w.xCur(), kAnswer)) << c.text;
-    if (c.n == 1) {
-      EXPECT_EQ(w.xCur(), 0) << "equal media: the straight diagonal";
-    }
-    lk::test::PressKey(&w, Qt::Key_Home);
-  }
-  // A very long text is cut at the box's length and still reads as 5.
-  w.txtN()->setFocus();
-  w.txtN()->selectAll();
-  QTest::keyClicks(w.txtN(), QString(300, QLatin1Char('7')));
-  Click(w, Qt::LeftButton);
-  EXPECT_DOUBLE_EQ(w.scene().n(), 5.0);
-  EXPECT_EQ(w.txtN()->text(), QStringLiteral("5"));
 }
 
 // ---- Random input ----------------------------------------------------------

@@ -14,11 +14,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <functional>
 #include <memory>
 #include <random>
 
 #include "learner.h"
+#include "looks.h"
 #include "program.h"
 #include "screen.h"
 #include "sounds.h"
@@ -70,6 +70,11 @@ class Lesson {
 
   Color Board(QPoint at) const { return w->picB()->surface().PixelAt(at.x(), at.y()); }
   Color Board(double x, double y) const { return Board(At(x, y)); }
+  // True when colour c is on the board within reach pixels of the point.
+  bool Near(QPoint at, Color c, int reach = 1) const {
+    return lk::test::ColourNear(w->picB()->surface(), at.x(), at.y(), c, reach);
+  }
+  bool Near(double x, double y, Color c, int reach = 1) const { return Near(At(x, y), c, reach); }
   QImage BoardImage() const { return w->picB()->surface().Image().copy(); }
 
   std::unique_ptr<frmVar> w;
@@ -81,25 +86,15 @@ Point World(const frmVar& w, QPoint at) {
   return {m.qx(at.x()), m.qy(at.y())};
 }
 
-// True when some pixel within r of the point satisfies pred.
-bool PixelNear(const lk::Surface& s, QPoint at, const std::function<bool(Color)>& pred, int r) {
-  for (int dy = -r; dy <= r; ++dy)
-    for (int dx = -r; dx <= r; ++dx)
-      if (pred(s.PixelAt(at.x() + dx, at.y() + dy))) return true;
-  return false;
-}
-
-// True when some pixel within r of the point has colour c.
-bool ColourNear(const lk::Surface& s, QPoint at, Color c, int r = 1) {
-  return PixelNear(s, at, [c](Color p) { return p == c; }, r);
-}
-
-// The start and end circles are smoothed: yellowish is enough.
+// The start and end circles are smoothed: a yellowish pixel next to the
+// point is enough.
 bool MarkNear(const lk::Surface& s, QPoint at) {
-  return PixelNear(
-      s, at,
-      [](Color p) { return ((p >> 16) & 255) > 150 && ((p >> 8) & 255) > 150 && (p & 255) < 110; },
-      1);
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx) {
+      const Color p = s.PixelAt(at.x() + dx, at.y() + dy);
+      if (((p >> 16) & 255) > 150 && ((p >> 8) & 255) > 150 && (p & 255) < 110) return true;
+    }
+  return false;
 }
 
 }  // namespace
@@ -172,20 +167,20 @@ TEST(ShortcurveWindow, ClicksFixVerticesAndTheRightButtonClosesThePath) {
     return l.At((expected[i - 1].x + expected[i].x) / 2, (expected[i - 1].y + expected[i].y) / 2);
   };
   for (std::size_t i = 1; i <= 2; ++i)
-    EXPECT_TRUE(ColourNear(l->picB()->surface(), midway(i), frmVar::kPathColor)) << i;
+    EXPECT_TRUE(l.Near(midway(i), frmVar::kPathColor)) << i;
   l.Click(l.At(0.8, 0.2), Qt::RightButton);
   Serve();
   ASSERT_EQ(l->series().count(), 1);
   EXPECT_EQ(l->series().paths()[0], expected);
   // Finished, the path turns grey and a new path starts in white.
   for (std::size_t i = 1; i < expected.size(); ++i) {
-    EXPECT_TRUE(ColourNear(l->picB()->surface(), midway(i), frmVar::kOldPathColor)) << i;
-    EXPECT_FALSE(ColourNear(l->picB()->surface(), midway(i), frmVar::kPathColor)) << i;
+    EXPECT_TRUE(l.Near(midway(i), frmVar::kOldPathColor)) << i;
+    EXPECT_FALSE(l.Near(midway(i), frmVar::kPathColor)) << i;
   }
   EXPECT_EQ(l->path().k(), 0);
   l.Click(0.2, 0.9);
   Serve();
-  EXPECT_TRUE(ColourNear(l->picB()->surface(), l.At(0.1, 0.45), frmVar::kPathColor));
+  EXPECT_TRUE(l.Near(0.1, 0.45, frmVar::kPathColor));
 }
 
 TEST(ShortcurveWindow, MovingOntoTheEndPointFinishesThePathWithTheSoundOnceInFiveSeconds) {
@@ -238,11 +233,11 @@ TEST(ShortcurveWindow, TheRubberBandIsDrawnInXorAndErasedPixelForPixel) {
   Serve();
   const QImage first = l.BoardImage();
   EXPECT_NE(first, clean);
-  EXPECT_TRUE(ColourNear(l->picB()->surface(), l.At(0.45, 0.15), frmVar::kBandColor));
+  EXPECT_TRUE(l.Near(0.45, 0.15, frmVar::kBandColor));
   l.MoveTo(0.1, 1.1);
   Serve();
   EXPECT_NE(l.BoardImage(), first);
-  EXPECT_FALSE(ColourNear(l->picB()->surface(), l.At(0.45, 0.15), frmVar::kBandColor, 0));
+  EXPECT_FALSE(l.Near(0.45, 0.15, frmVar::kBandColor, 0));
   l.MoveTo(0.9, 0.3);
   Serve();
   EXPECT_EQ(l.BoardImage(), first);
@@ -275,13 +270,13 @@ TEST(ShortcurveWindow, LeavingTheBoardAbandonsThePath) {
   l.MoveTo(0.6, 0.7);
   Serve();
   ASSERT_EQ(l->path().k(), 1);
-  EXPECT_TRUE(ColourNear(l->picB()->surface(), l.At(0.15, 0.1), frmVar::kPathColor));
+  EXPECT_TRUE(l.Near(0.15, 0.1, frmVar::kPathColor));
   l.MoveOffBoard();
   Serve();
   EXPECT_EQ(l->path().k(), 0);
   EXPECT_FALSE(l->path().hasPending());
   EXPECT_EQ(l->series().count(), 0);
-  EXPECT_FALSE(ColourNear(l->picB()->surface(), l.At(0.15, 0.1), frmVar::kPathColor));
+  EXPECT_FALSE(l.Near(0.15, 0.1, frmVar::kPathColor));
   // Drawing goes on from the start.
   l.Key(Qt::Key_Enter);
   Serve();
@@ -344,11 +339,10 @@ TEST(ShortcurveWindow, EndDrawsTheMinimiserInRedAndStopsTheDrawing) {
   l.Key(Qt::Key_End);
   ASSERT_TRUE(RunUntil([&] { return l->exactShown() && !l->busy(); }));
   Serve();
-  const lk::Surface& b = l->picB()->surface();
   for (double x : {0.1, 0.25, 0.5, 0.75, 0.95}) {
-    EXPECT_TRUE(ColourNear(b, l.At(x, Minimiser(Problem::Quadratic, x)), frmVar::kExactColor)) << x;
+    EXPECT_TRUE(l.Near(x, Minimiser(Problem::Quadratic, x), frmVar::kExactColor)) << x;
   }
-  EXPECT_FALSE(ColourNear(b, l.At(0.15, 0.4), frmVar::kBandColor, 0));
+  EXPECT_FALSE(l.Near(0.15, 0.4, frmVar::kBandColor, 0));
   EXPECT_FALSE(l->drawingEnabled());
   EXPECT_FALSE(l->btnExact()->isEnabled());
   // Below the result line, the answer.
@@ -367,8 +361,7 @@ TEST(ShortcurveWindow, EndDrawsTheMinimiserInRedAndStopsTheDrawing) {
   // Leaving the board repaints nothing away: the red curve stays.
   l.MoveOffBoard();
   Serve();
-  EXPECT_TRUE(ColourNear(l->picB()->surface(), l.At(0.5, Minimiser(Problem::Quadratic, 0.5)),
-                         frmVar::kExactColor));
+  EXPECT_TRUE(l.Near(0.5, Minimiser(Problem::Quadratic, 0.5), frmVar::kExactColor));
 }
 
 TEST(ShortcurveWindow, RestartClearsTheSeriesAndTheButtonAnswersAgain) {
@@ -387,8 +380,7 @@ TEST(ShortcurveWindow, RestartClearsTheSeriesAndTheButtonAnswersAgain) {
   EXPECT_EQ(l.Board(0.5, Minimiser(Problem::Quadratic, 0.5)), frmVar::kBoardBack);
   QTest::mouseClick(l->btnExact(), Qt::LeftButton);
   ASSERT_TRUE(RunUntil([&] { return l->exactShown() && !l->busy(); }));
-  EXPECT_TRUE(ColourNear(l->picB()->surface(), l.At(0.5, Minimiser(Problem::Quadratic, 0.5)),
-                         frmVar::kExactColor));
+  EXPECT_TRUE(l.Near(0.5, Minimiser(Problem::Quadratic, 0.5), frmVar::kExactColor));
   // Home in the middle of the growing curve stops it and starts afresh.
   l.Key(Qt::Key_Home);
   Serve();
@@ -440,7 +432,7 @@ TEST(ShortcurveWindow, TheExtraProblemMovesTheEndPointAndChangesTheFormula) {
   l.Key(Qt::Key_End);
   ASSERT_TRUE(RunUntil([&] { return l->exactShown() && !l->busy(); }));
   for (double x : {0.2, 0.577, 0.9})
-    EXPECT_TRUE(ColourNear(l->picB()->surface(), l.At(x, x * (1 - x * x)), frmVar::kExactColor)) << x;
+    EXPECT_TRUE(l.Near(x, x * (1 - x * x), frmVar::kExactColor)) << x;
 
   // Clicking the chosen problem again keeps everything; the first one
   // brings back the end point (1, 1).
@@ -548,12 +540,11 @@ TEST(ShortcurveWindow, RandomInput) {
   Serve();
   ASSERT_EQ(l->series().count(), 1);
   EXPECT_EQ(l->series().paths()[0].size(), 4u);
-  EXPECT_TRUE(ColourNear(l->picB()->surface(), l.At(0.85, 0.75), frmVar::kOldPathColor));
+  EXPECT_TRUE(l.Near(0.85, 0.75, frmVar::kOldPathColor));
   EXPECT_SCREEN(l.w.get(), "a path and its value");
   // The screen once the growing answer has passed x = 0.5, and at its end.
-  const lk::Surface& board = l->picB()->surface();
   auto onCurve = [&](double x) {
-    return ColourNear(board, l.At(x, Minimiser(Problem::Quadratic, x)), frmVar::kExactColor);
+    return l.Near(x, Minimiser(Problem::Quadratic, x), frmVar::kExactColor);
   };
   bool looked = false;
   lk::test::WhenDrawn(l->picB()->surface(), [&] { return l->exactShown() && onCurve(0.5); },

@@ -1,7 +1,7 @@
 // The Fourier series lesson's window driven as a learner would: keys and
 // clicks at the menu, numbers typed (or dropped) into the entry row, and the
-// figure read back pixel by pixel.  The test main runs a jumping clock, so the
-// paced curves finish at once.
+// figure read back pixel by pixel.  A menu key returns when its section is
+// over; the test main runs a jumping clock, so the paced curves finish at once.
 #include "mainwindow.h"
 
 #include <QLabel>
@@ -18,9 +18,12 @@
 
 #include "dialogs.h"
 #include "learner.h"
+#include "looks.h"
 #include "program.h"
 #include "screen.h"
 #include "sounds.h"
+
+using lk::test::ColourNear;
 
 namespace {
 
@@ -93,14 +96,6 @@ class Row : public QObject {
   bool acting_ = false;
 };
 
-// True when colour c is at (x, y) or next to it.
-bool ColourNear(const lk::Surface& s, int x, int y, lk::Color c, int reach = 1) {
-  for (int dy = -reach; dy <= reach; ++dy)
-    for (int dx = -reach; dx <= reach; ++dx)
-      if (s.PixelAt(x + dx, y + dy) == c) return true;
-  return false;
-}
-
 // The first row at least `run` pixels of colour c long left of column xMax;
 // -1 when none.  Picks a legend stroke out of the text beside it.
 int StrokeRow(const lk::Surface& s, lk::Color c, int xMax, int run) {
@@ -127,9 +122,6 @@ bool MenuShown(const mainWindow& w) {
 bool EntryRowShown(const mainWindow& w) {
   return w.lblN()->isVisible() && w.txtN()->isVisible();
 }
-
-// Runs a section from its menu key; returns when the section is over.
-void RunSection(mainWindow& w, int qtKey) { lk::test::PressKey(&w, qtKey); }
 
 }  // namespace
 
@@ -191,6 +183,8 @@ TEST(WavesumWindow, MenuKeysStartTheirSectionsAtTheMenuOnly) {
       EXPECT_FALSE(MenuShown(w));
       EXPECT_TRUE(EntryRowShown(w));
       EXPECT_TRUE(w.pic(0)->isVisible());
+      // The frame and the exact function are drawn before the row asks.
+      EXPECT_GT(lk::test::InkCount(w.pic(0)->surface()), 1000);
       EXPECT_EQ(w.lblN()->text(),
                 QStringLiteral("フーリエ級数の項数(１～") + limits[c.section - 1] + QStringLiteral(" )"));
       // Menu keys and Esc at the window do nothing during a section.
@@ -215,8 +209,7 @@ TEST(WavesumWindow, MenuKeysStartTheirSectionsAtTheMenuOnly) {
 }
 
 TEST(WavesumWindow, EndKeysAndTheEndItemEndTheProgram) {
-  const int keys[] = {Qt::Key_5, Qt::Key_F5, Qt::Key_Escape};
-  for (int key : keys) {
+  for (int key : {Qt::Key_5, Qt::Key_F5, Qt::Key_Escape}) {
     mainWindow w;
     w.Start();
     lk::test::PressKey(&w, key);
@@ -228,28 +221,20 @@ TEST(WavesumWindow, EndKeysAndTheEndItemEndTheProgram) {
   EXPECT_TRUE(lk::Ending());
 }
 
-TEST(WavesumWindow, KeyThreeAndAClickOnTheDrawnItemStartTheSameSection) {
-  for (bool click : {false, true}) {
-    SCOPED_TRACE(click);
-    mainWindow w;
-    w.Start();
-    Row row(w);
-    int ink = 0;
-    row.at([&] {
-      EXPECT_EQ(w.mode, 30);
-      EXPECT_EQ(w.section().number, 3);
-      ink = lk::test::InkCount(w.pic(0)->surface());
-    });
-    row.cancel();
-    if (click)
-      QTest::mouseClick(w.pic(1), Qt::LeftButton, Qt::NoModifier, QPoint(60, 15));
-    else
-      lk::test::PressKey(&w, Qt::Key_3);
-    EXPECT_TRUE(row.done());
-    EXPECT_GT(ink, 1000);  // the frame and the white x(pi - x) wave
-    EXPECT_EQ(w.mode, 0);
-    lk::EndProgram();
-  }
+// Item 3 is a picture: a click on it starts the section of key 3.
+TEST(WavesumWindow, AClickOnTheDrawnItemStartsSectionThree) {
+  mainWindow w;
+  w.Start();
+  Row row(w);
+  row.at([&] {
+    EXPECT_EQ(w.mode, 30);
+    EXPECT_EQ(w.section().number, 3);
+  });
+  row.cancel();
+  QTest::mouseClick(w.pic(1), Qt::LeftButton, Qt::NoModifier, QPoint(60, 15));
+  EXPECT_TRUE(row.done());
+  EXPECT_EQ(w.mode, 0);
+  lk::EndProgram();
 }
 
 // ---- The entry row ---------------------------------------------------------
@@ -296,7 +281,7 @@ TEST(WavesumWindow, SquareWaveCorrectsSixtyToFiftyWithABeepAndDrawsIt) {
     EXPECT_EQ(fig.PixelAt(w.px(1.5), w.py(-0.6)), lk::RGB(192, 192, 192));
   });
   row.cancel();
-  RunSection(w, Qt::Key_1);
+  lk::test::PressKey(&w, Qt::Key_1);
   EXPECT_TRUE(row.done());
   EXPECT_EQ(w.mode, 0);
   lk::EndProgram();
@@ -312,7 +297,7 @@ TEST(WavesumWindow, GibbsViewStepsItsProposalsAndKeepsAValueBetweenTheSteps) {
   std::vector<int> terms;
   row.at([&] { terms.push_back(w.terms()); });
   row.cancel();
-  RunSection(w, Qt::Key_4);
+  lk::test::PressKey(&w, Qt::Key_4);
   EXPECT_TRUE(row.done());
   EXPECT_EQ(row.proposals, (QStringList{"50", "100", "200", "500", "1000", "1000", "1000", "300", "300"}));
   EXPECT_EQ(terms, std::vector<int>{300});
@@ -340,7 +325,7 @@ TEST(WavesumWindow, GibbsViewDrawsTheOvershootNextToTheJump) {
     EXPECT_EQ(fig.PixelAt(w.px(kPi / 100), w.py(0.03)), lk::col::Black);
   });
   row.cancel();
-  RunSection(w, Qt::Key_4);
+  lk::test::PressKey(&w, Qt::Key_4);
   EXPECT_TRUE(row.done());
   lk::EndProgram();
 }
@@ -370,7 +355,7 @@ TEST(WavesumWindow, LegendRowsStepDownByFifteenHundredthsInTheirColoursToTheEdge
     EXPECT_TRUE(w.entryWaiting());
   });
   row.cancel();
-  RunSection(w, Qt::Key_2);
+  lk::test::PressKey(&w, Qt::Key_2);
   ASSERT_EQ(rows.size(), 3u);
   const double step = w.py(1.0) - w.py(1.15);  // 0.15 in pixels
   for (std::size_t i = 0; i < 3; ++i) {
@@ -426,7 +411,7 @@ TEST(WavesumWindow, HostileTextsAreFilteredOrCorrectedNeverDrawnOutOfRange) {
       EXPECT_LE(w.terms(), 5);
     });
     row.cancel();
-    RunSection(w, Qt::Key_3);
+    lk::test::PressKey(&w, Qt::Key_3);
     EXPECT_TRUE(row.done());
     EXPECT_FALSE(lk::Ending());
     lk::EndProgram();
@@ -455,7 +440,7 @@ TEST(WavesumWindow, EmptyEntryCancelAndEscReturnToTheMenu) {
           break;
       }
     });
-    RunSection(w, Qt::Key_2);
+    lk::test::PressKey(&w, Qt::Key_2);
     EXPECT_TRUE(row.done());
     EXPECT_EQ(w.mode, 0);
     EXPECT_EQ(w.curveCount(), 0);
@@ -465,7 +450,7 @@ TEST(WavesumWindow, EmptyEntryCancelAndEscReturnToTheMenu) {
     // The menu answers again.
     Row again(w);
     again.cancel();
-    RunSection(w, Qt::Key_1);
+    lk::test::PressKey(&w, Qt::Key_1);
     EXPECT_TRUE(again.done());
     lk::EndProgram();
   }
@@ -497,7 +482,7 @@ TEST(WavesumWindow, EachFunctionIsDrawnInItsColourAcrossTheFigure) {
       EXPECT_GT(lk::test::InkCount(fig, 5, 5, 300, 40), 100);
     });
     row.cancel();
-    RunSection(w, c.key);
+    lk::test::PressKey(&w, c.key);
     EXPECT_TRUE(row.done());
     lk::EndProgram();
   }
@@ -518,13 +503,13 @@ TEST(WavesumWindow, APeriodTakesTwoSeconds) {
     before = lk::Now();
   });
   row.cancel();
-  RunSection(w, Qt::Key_1);
+  lk::test::PressKey(&w, Qt::Key_1);
   Row gibbs(w);
   gibbs.at([&] { before = lk::Now(); });
   gibbs.accept();
   gibbs.at([&] { narrow = lk::Now() - before; });
   gibbs.cancel();
-  RunSection(w, Qt::Key_4);
+  lk::test::PressKey(&w, Qt::Key_4);
   // -5 .. 7 is 12 / 2pi periods; -0.1 .. 0.1 a thirtieth of one.
   EXPECT_NEAR(wide, 12 / (2 * kPi) * 2, 0.1);
   EXPECT_NEAR(narrow, 0.2 / (2 * kPi) * 2, 0.02);
@@ -558,7 +543,7 @@ void ScriptedPath() {
       }
     });
     row.cancel();
-    RunSection(w, key);
+    lk::test::PressKey(&w, key);
     EXPECT_TRUE(row.done()) << "the scripted path stopped half-way";
     EXPECT_EQ(w.mode, 0);
     EXPECT_TRUE(MenuShown(w));
@@ -587,30 +572,22 @@ TEST(WavesumWindow, RandomInput) {
 // drawing one partial sum of the Gibbs view, leave the memory flat.
 TEST(WavesumWindow, RestartsDoNotGrowMemory) {
   if (!lk::test::MemoryFiguresMeaningful()) GTEST_SKIP() << "allocator keeps freed memory";
-  // The first starts fill caches that live as long as the process (fonts,
-  // glyphs); growth is counted from after them.
-  constexpr int kWarmUp = 5, kStarts = 30;
-  long base = 0;
   int drawn = 0;
-  for (int i = 0; i < kStarts; ++i) {
-    {
-      mainWindow w;
-      w.Start();
-      Row row(w);
-      row.accept();
-      row.at([&] { drawn += w.curveCount(); });
-      row.cancel();
-      RunSection(w, Qt::Key_4);
-      lk::EndProgram();
-      QCoreApplication::processEvents();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-    lk::ResetProgram();
-    if (i + 1 == kWarmUp) base = lk::test::ResidentKb();
-  }
-  EXPECT_EQ(drawn, kStarts);
-  const long growth = lk::test::ResidentKb() - base;
+  const long growth = lk::test::RestartGrowthKb(
+      [] { return std::make_unique<mainWindow>(); },
+      [&drawn](lk::LessonWindow& lw, lk::test::Learner& l) {
+        // The section runs inside the key press; the program ends after it.
+        auto over = std::make_shared<bool>(false);
+        l.then([&lw, &drawn, over] {
+          auto& w = static_cast<mainWindow&>(lw);
+          Row row(w);
+          row.accept().at([&] { drawn += w.curveCount(); }).cancel();
+          lk::test::PressKey(&w, Qt::Key_4);
+          *over = true;
+        }).when([over] { return *over; }, [] {});
+      },
+      30);
+  EXPECT_EQ(drawn, 30);
   EXPECT_LT(growth, 8 * 1024) << growth << " kB";
 }
 
