@@ -7,6 +7,7 @@
 
 #include "dialogs.h"
 #include "lessonwindow.h"
+#include "program.h"
 
 namespace lk::test {
 
@@ -61,6 +62,17 @@ Learner& AnswerProposal(Learner& l, Then then, std::function<void(QWidget*)> che
     QTest::keyClick(f->txtNum, then == Then::Enter ? Qt::Key_Return : Qt::Key_Escape);
   });
 }
+
+Learner& AnswerNotingTime(Learner& l, std::vector<double>& at, const QString& text) {
+  return l.atDialog([&at, text](QWidget* d) {
+    at.push_back(Now());
+    TypeInto(d, text);
+    QTest::keyClick(Dialog(d)->txtNum, text.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
+  });
+}
+
+ClockSpeed::ClockSpeed(double factor) : saved_(Speed()) { SetSpeed(factor); }
+ClockSpeed::~ClockSpeed() { SetSpeed(saved_); }
 
 PromptWatch::PromptWatch(std::function<void(QWidget*, int)> at) : at_(std::move(at)) {
   QObject::connect(&timer_, &QTimer::timeout, [this] {

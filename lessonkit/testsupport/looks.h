@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "learner.h"
 #include "surface.h"
@@ -37,6 +38,24 @@ int MenuLabelsShown(const LessonWindow& w, std::initializer_list<int> indices);
 enum class Then { Enter, Cancel };
 Learner& AnswerProposal(Learner& l, Then then,
                         std::function<void(QWidget* dialog)> checks = [](QWidget*) {});
+
+// At the next number dialog: note the lesson clock in at, then type text and
+// Enter, or Esc when text is empty.  The time between two dialogs is what the
+// drawing between them waited for.
+Learner& AnswerNotingTime(Learner& l, std::vector<double>& at, const QString& text);
+
+// Runs the lesson clock at a factor while it lives; the speed before comes
+// back also when an assertion leaves the test early.
+class ClockSpeed {
+ public:
+  explicit ClockSpeed(double factor);
+  ~ClockSpeed();
+  ClockSpeed(const ClockSpeed&) = delete;
+  ClockSpeed& operator=(const ClockSpeed&) = delete;
+
+ private:
+  double saved_;
+};
 
 // Answers every press-any-key prompt with Space while it lives, first
 // running at(prompt, i) for the i-th prompt (0 the first).

@@ -372,19 +372,12 @@ TEST(MinimaxfitWindow, DialogsAndPromptsSitWhereDesigned) {
 // The clock stands still but for the paced waits, which it jumps: the time
 // between two prompts is what the drawing between them waited for.
 TEST(MinimaxfitWindow, CurvesTakeFourSecondsAndRowsATenth) {
-  const double speed = lk::Speed();
-  lk::SetSpeed(1e-9);
+  lk::test::ClockSpeed still(1e-9);
   mainWindow w;
   w.Start();
   std::vector<double> at;
   Learner l;
-  auto answer = [&](const QString& text) {
-    l.atDialog([&at, text](QWidget* d) {
-      at.push_back(lk::Now());
-      TypeInto(d, text);
-      QTest::keyClick(Dialog(d)->txtNum, text.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
-    });
-  };
+  auto answer = [&](const QString& text) { lk::test::AnswerNotingTime(l, at, text); };
   answer(QStringLiteral("5"));
   answer(QStringLiteral("25"));  // refused: nothing drawn
   answer(QStringLiteral("0"));
@@ -399,7 +392,6 @@ TEST(MinimaxfitWindow, CurvesTakeFourSecondsAndRowsATenth) {
   PromptWatch prompts([&p](QWidget*, int) { p.push_back(lk::Now()); });
   AnswerProposal(l, Then::Enter);
   lk::test::PressKey(&w, Qt::Key_4);
-  lk::SetSpeed(speed);
   ASSERT_EQ(p.size(), std::size_t(kFirstRunPrompts));
   EXPECT_NEAR(p[kCoefficients] - p[kCoefficients - 1], 1.5, 1e-3);  // 15 rows
   EXPECT_NEAR(p[kTable] - p[kRemember], 1.7, 1e-3);                 // 17 rows

@@ -480,25 +480,17 @@ TEST(SpikelimitWindow, PlotFrameHeadingAndDialogSitWhereDesigned) {
 // The clock stands still but for the paced waits, which it jumps: the time
 // between two dialogs is what the drawing between them waited for.
 TEST(SpikelimitWindow, ACurveTakesFourSecondsAndARefusedEntryNone) {
-  const double speed = lk::Speed();
-  lk::SetSpeed(1e-9);
+  lk::test::ClockSpeed still(1e-9);
   mainWindow w;
   w.Start();
   std::vector<double> at;
   Learner l;
-  auto answer = [&](const QString& text) {
-    l.atDialog([&at, text](QWidget* d) {
-      at.push_back(lk::Now());
-      TypeInto(d, text);
-      QTest::keyClick(Dialog(d)->txtNum, text.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
-    });
-  };
+  auto answer = [&](const QString& text) { lk::test::AnswerNotingTime(l, at, text); };
   answer(QStringLiteral("63"));
   answer(QStringLiteral("7"));
   answer(QStringLiteral("12"));
   answer(QString());
   lk::test::PressKey(&w, Qt::Key_2);
-  lk::SetSpeed(speed);
   ASSERT_EQ(at.size(), 4u);
   EXPECT_NEAR(at[1] - at[0], 4.0, 1e-3);
   EXPECT_NEAR(at[2] - at[1], 0.0, 1e-3);

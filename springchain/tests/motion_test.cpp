@@ -12,21 +12,13 @@
 #include <vector>
 
 #include "drive.h"
+#include "looks.h"
 #include "program.h"
 
 using namespace springchain;
 using namespace springchain::test;
 
-namespace {
-
-// Restores the clock's speed that the test main set.
-struct ClockSpeed {
-  double saved = lk::Speed();
-  explicit ClockSpeed(double factor) { lk::SetSpeed(factor); }
-  ~ClockSpeed() { lk::SetSpeed(saved); }
-};
-
-}  // namespace
+using lk::test::ClockSpeed;
 
 // The motion for t = 0 .. 32: the last frame is the last row of the record,
 // the time reads 32.0, the record has risen to just below the title, and its

@@ -18,6 +18,7 @@
 
 #include "dialogs.h"
 #include "learner.h"
+#include "looks.h"
 #include "memorycheck.h"
 #include "program.h"
 #include "screen.h"
@@ -28,6 +29,8 @@ using lk::test::Learner;
 using namespace wellbasis;
 
 namespace {
+
+using lk::test::ClockSpeed;
 
 using lk::test::RunUntil;
 
@@ -76,19 +79,8 @@ int RowInk(const mainWindow& w, int r, const std::function<bool(Color)>& pred) {
 }
 bool Dark(Color c) { return ((c >> 16) & 255) < 100 && ((c >> 8) & 255) < 100 && (c & 255) < 100; }
 
-QPoint At(const mainWindow& w, float a, float b) {
-  const QRect g = w.frameGeometry();
-  return QPoint(g.left() + int(std::lround(a * g.width())), g.top() + int(std::lround(b * g.height())));
-}
 
 int Dings() { return lk::SoundCount(lk::Sound::Ding); }
-
-// Restores the clock's speed that the test main set.
-struct ClockSpeed {
-  double saved = lk::Speed();
-  explicit ClockSpeed(double factor) { lk::SetSpeed(factor); }
-  ~ClockSpeed() { lk::SetSpeed(saved); }
-};
 
 }  // namespace
 
@@ -108,7 +100,7 @@ TEST(WellbasisWindow, IntroductionShowsTheStatementAndWaitsForAKey) {
       .then([&] {
         QWidget* prompt = lk::test::OpenPrompt();
         promptAt = prompt ? prompt->pos() : QPoint(-1, -1);
-        promptWanted = At(*w, 0.1f, 0.91f);
+        promptWanted = lk::test::PlacedAt(*w, 0.1, 0.91);
         stageAtPrompt = w->stage();
         allShown = w->pic(1)->isVisible() && w->pic(2)->isVisible() && w->pic(3)->isVisible();
         // Seven lines of the statement, d = 1.1 letter heights apart.
@@ -123,7 +115,7 @@ TEST(WellbasisWindow, IntroductionShowsTheStatementAndWaitsForAKey) {
       .pressKey()
       .atDialog([&](QWidget* d) {
         dialogAt = d->pos();
-        dialogWanted = At(*w, 0.1f, 0.92f);
+        dialogWanted = lk::test::PlacedAt(*w, 0.1, 0.92);
         stageAtDialog = w->stage();
         kindAtDialog = lk::InputKind;
       })

@@ -23,6 +23,7 @@
 
 #include "dialogs.h"
 #include "learner.h"
+#include "looks.h"
 #include "memorycheck.h"
 #include "screen.h"
 #include "program.h"
@@ -33,6 +34,8 @@ using lk::test::Learner;
 using namespace wellstates;
 
 namespace {
+
+using lk::test::ClockSpeed;
 
 using lk::test::RunUntil;
 
@@ -86,13 +89,6 @@ int VisibleDialogs() {
   return n;
 }
 
-// Restores the clock's speed that the test main set.
-struct ClockSpeed {
-  double saved = lk::Speed();
-  explicit ClockSpeed(double factor) { lk::SetSpeed(factor); }
-  ~ClockSpeed() { lk::SetSpeed(saved); }
-};
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -124,10 +120,8 @@ TEST(WellstatesWindow, IntroductionAdvancesByKeys) {
     });
     seen.push_back(v);
     QWidget* prompt = lk::test::OpenPrompt();
-    const QRect g = w->frameGeometry();
     promptAt = prompt ? prompt->pos() : QPoint(-1, -1);
-    promptWanted = QPoint(g.left() + int(std::lround(0.1 * g.width())),
-                          g.top() + int(std::lround(0.92 * g.height())));
+    promptWanted = lk::test::PlacedAt(*w, 0.1, 0.92);
   };
   bool plotShown = false, introHidden = false;
   int stageAtDialog = -1;
@@ -364,9 +358,7 @@ TEST(WellstatesWindow, EntryDialogPlaceAndPrompt) {
   int promptInk = -1, otherInk = -1;
   Learner learner;
   learner.pressKey().pressKey().pressKey().atDialog([&](QWidget* d) {
-    const QRect g = w->frameGeometry();
-    wanted = QPoint(g.left() + int(std::lround(0.1 * g.width())),
-                    g.top() + int(std::lround(0.91 * g.height())));
+    wanted = lk::test::PlacedAt(*w, 0.1, 0.91);
     at = d->pos();
     lk::Picture* pic = qobject_cast<lk::FrmNum*>(d)->picNum;
     pic->grab();  // paints the prompt through the window's PaintInput

@@ -353,19 +353,12 @@ TEST(ZonalpolyWindow, PicturesFramesAndDialogsSitWhereDesigned) {
 // The clock stands still but for the paced waits, which it jumps: the time
 // between two dialogs is what the drawing between them waited for.
 TEST(ZonalpolyWindow, CurvesTakeFourAndTwoSecondsAndTheThickeningNone) {
-  const double speed = lk::Speed();
-  lk::SetSpeed(1e-9);
+  lk::test::ClockSpeed still(1e-9);
   mainWindow w;
   w.Start();
   std::vector<double> at;
   Learner l;
-  auto answer = [&](const QString& text) {
-    l.atDialog([&at, text](QWidget* d) {
-      at.push_back(lk::Now());
-      TypeInto(d, text);
-      QTest::keyClick(Dialog(d)->txtNum, text.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
-    });
-  };
+  auto answer = [&](const QString& text) { lk::test::AnswerNotingTime(l, at, text); };
   answer(QStringLiteral("3"));   // drawn in 4 s
   answer(QStringLiteral("25"));  // refused: P_3 set off at once, nothing new drawn
   answer(QStringLiteral("0"));   // P_3 set off, P_0 drawn in 4 s
@@ -386,7 +379,6 @@ TEST(ZonalpolyWindow, CurvesTakeFourAndTwoSecondsAndTheThickeningNone) {
   answer(QString());
   lk::test::PressKey(&w, Qt::Key_2);
   RunUntilIdle(w, l);
-  lk::SetSpeed(speed);
   ASSERT_EQ(at.size(), 6u);
   EXPECT_NEAR(at[2] - at[1], 2.0, 1e-3);
   EXPECT_NEAR(at[3] - at[2], 2.0, 1e-3);
