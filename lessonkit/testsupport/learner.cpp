@@ -17,6 +17,7 @@
 #include <random>
 #include <thread>
 
+#include <malloc.h>
 #include <pthread.h>
 #include <time.h>
 #include <unistd.h>
@@ -406,6 +407,13 @@ void RunRandomPlan(const RandomPlan& plan,
 }
 
 long ResidentKb() {
+  // Freed blocks the allocator keeps for later are not growth: a large
+  // picture freed in one start may stay in the heap or go back to the
+  // system depending on what else was allocated around it, which moved the
+  // figure by megabytes from run to run on a busy machine.
+#if defined(__GLIBC__)
+  malloc_trim(0);
+#endif
   QFile f(QStringLiteral("/proc/self/statm"));
   if (!f.open(QIODevice::ReadOnly)) return 0;
   const QList<QByteArray> fields = f.readAll().simplified().split(' ');
